@@ -1,0 +1,38 @@
+#pragma once
+// The two actions that write the adapter's Modes_Delta value: Apply writes what the
+// grid shows, Set Defaults the driver's factory string. Each asks first and reports
+// its outcome in a message box.
+
+#include <string>
+
+#include "grid/rows.h"
+#include "platform/dialogs_api.h"
+#include "platform/registry_api.h"
+
+namespace vexmora {
+
+inline const std::string kAskApply = "Are you sure you want to apply these values to the registry?";
+inline const std::string kApplied =
+    "Values added succesfully, please remember to REBOOT your PC to apply the changes";
+inline const std::string kAskReset = "AAre you sure you wish to set the Nvidia driver default values?";
+inline const std::string kResetDone = "Default values reset successfully";
+inline const std::string kWriteError = "Error writing to the registry";
+
+// Where the adapter's Modes_Delta value lives and what the driver ships in it.
+struct DeltaTarget {
+    std::string driverKey;
+    std::string valueName;
+    std::string factoryDelta;
+};
+
+// Composes the Modes_Delta string from the rate captions and writes it. Answers the
+// string composed, empty when the user said No or nothing could be composed.
+std::string ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
+                          DialogsApi& dialogs);
+
+enum class ResetOutcome { Declined, Written, Failed };
+
+// Writes the factory string back; on Failed the caller stops without refreshing the grid.
+ResetOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs);
+
+}  // namespace vexmora

@@ -1,0 +1,47 @@
+#include "delta/modes_delta.h"
+
+#include <stdexcept>
+#include <utility>
+
+namespace vexmora {
+
+namespace {
+
+// The driver takes "-r" as "at most r" and "r-" as "at least r", so each ladder rate is
+// written as a bound from its neighbour on the ladder.
+const std::pair<const char*, const char*> kTokens[] = {
+    {"120", "-100"}, {"100", "-85"}, {"85", "-75"}, {"75", "-72"},
+    {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {"N/A", "-"},
+};
+
+}  // namespace
+
+std::string CalcRates(const std::string& initrate) {
+    for (const auto& [caption, token] : kTokens) {
+        if (initrate == caption) return token;
+    }
+    return {};
+}
+
+std::string FactoryTail(const std::string& factoryDelta) {
+    if (factoryDelta.size() < 2) throw std::invalid_argument("factory Modes_Delta string too short");
+    return factoryDelta.substr(2);
+}
+
+std::string ComposeModesDelta(const std::array<std::string, kRowCount>& tokens,
+                              const std::string& tail) {
+    std::string delta = "S ";
+    for (std::size_t i = 0; i < kRows.size(); ++i) {
+        if (i > 0) delta += ';';
+        delta += std::to_string(kRows[i].width) + "," + std::to_string(kRows[i].height) + ",-," +
+                 tokens[i];
+    }
+    return delta + ";" + tail;
+}
+
+std::string BuildModesDelta(const std::array<std::string, kRowCount>& tokens,
+                            const std::string& factoryDelta) {
+    return ComposeModesDelta(tokens, FactoryTail(factoryDelta));
+}
+
+}  // namespace vexmora

@@ -1,0 +1,49 @@
+#include "detect/startup.h"
+
+#include "detect/text.h"
+#include "detect/version.h"
+#include "registry/settings.h"
+
+namespace vexmora {
+
+namespace {
+
+const std::string kVersionKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+const std::string kDeviceMapKey = "HARDWARE\\DEVICEMAP\\VIDEO";
+const std::string kVideoKey = "SYSTEM\\CurrentControlSet\\Control\\Video\\";
+const std::string kWin2000DriverKey = "SYSTEM\\CurrentControlSet\\Services\\nv4\\Device0";
+
+}  // namespace
+
+std::string XpDriverKey(const std::string& deviceMapEntry) {
+    // The entry ends in "{guid}\0000": 38 characters of GUID and 5 of instance.
+    return kVideoKey + Left(Right(deviceMapEntry, 43), 38) + "\\0000";
+}
+
+StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {
+    StartupInfo info;
+    const std::string os = GetSettingString(reg, kHKeyLocalMachine, kVersionKey, "CurrentVersion");
+    const bool xp = os == "5.1";
+    if (xp) info.lblOS = "Windows XP";
+    if (os == "5.0") info.lblOS = "Windows 2000";
+    if (!xp && os != "5.0") {
+        info.failure = kNoCompatibleOs;
+        return info;
+    }
+
+    info.lblDetVersion = VersionCaption(GetVersionInfo(sys, GetSystemDir(sys) + "\\nv4_disp.dll"));
+
+    info.strDriverKey =
+        xp ? XpDriverKey(GetSettingString(reg, kHKeyLocalMachine, kDeviceMapKey, "\\Device\\Video0"))
+           : kWin2000DriverKey;
+
+    if (GetSettingLong(reg, kHKeyLocalMachine, info.strDriverKey, "UseCompressedModeFormat") == 0) {
+        info.failure = kNoCompatibleDriver;
+        return info;
+    }
+    info.lblAdapters =
+        GetSettingString(reg, kHKeyLocalMachine, info.strDriverKey, "Device Description");
+    return info;
+}
+
+}  // namespace vexmora

@@ -1,0 +1,106 @@
+#include "grid/frm_main.h"
+
+#include "catalogue/adapters.h"
+#include "delta/actions.h"
+#include "detect/startup.h"
+#include "grid/display_scan.h"
+#include "help/help.h"
+
+namespace vexmora {
+
+FrmMain::FrmMain(Platform platform, MainWindowApi& window) : platform_(platform), window_(window) {}
+
+bool FrmMain::Form_Load() {
+    CheckDisplayModes();
+    const StartupInfo info = RunStartupChecks(platform_.registry, platform_.system);
+    SetInfoCaption(LabelId::Os, lblOS_, info.lblOS);
+    SetInfoCaption(LabelId::DetVersion, lblDetVersion_, info.lblDetVersion);
+    SetInfoCaption(LabelId::Adapters, lblAdapters_, info.lblAdapters);
+    strDriverKey_ = info.strDriverKey;
+    if (!info.failure.empty()) {
+        platform_.dialogs.MessageBox(info.failure, kTitle, kMbIconError);
+        return false;
+    }
+    strModesValue_ = FindAdapterProfile(lblAdapters_);
+    return true;
+}
+
+std::string FrmMain::FindAdapterProfile(const std::string& description) {
+    const AdapterProfile* profile = FindAdapter(description);
+    if (profile == nullptr) return {};
+    strFactoryDelta_ = profile->factoryDelta;
+    return profile->valueName;
+}
+
+void FrmMain::StepRate(int row) {
+    if (row < 1 || row > kRowCount) return;
+    if (const auto rate = LadderRate(window_.SpinPosition(row))) SetRateCaption(row - 1, *rate);
+}
+
+void FrmMain::Check1_Click() {
+    blnCustomize_ = !blnCustomize_;
+    if (blnCustomize_) {
+        SyncRateControls();
+        return;
+    }
+    for (int row = 1; row <= kRowCount; ++row) window_.EnableSpin(row, false);
+    CheckDisplayModes();
+}
+
+void FrmMain::SyncRateControls() {
+    SyncRatePositions();
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (labels_[row - 1] == "N/A") window_.EnableSpin(row, false);
+    }
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (labels_[row - 1] != "N/A") window_.EnableSpin(row, true);
+    }
+}
+
+void FrmMain::SyncRatePositions() {
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (const auto position = LadderPosition(labels_[row - 1])) {
+            window_.SetSpinPosition(row, *position);
+        }
+    }
+}
+
+void FrmMain::cmdApply_Click() {
+    const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
+    const std::string written =
+        ApplySettings(labels_, target, platform_.registry, platform_.dialogs);
+    if (!written.empty()) strNewDelta_ = written;
+}
+
+void FrmMain::cmdReset_Click() {
+    const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
+    if (SetDefaults(target, platform_.registry, platform_.dialogs) != ResetOutcome::Failed) {
+        CheckDisplayModes();
+    }
+}
+
+void FrmMain::mnuExit_Click() { window_.EndProgram(); }
+
+void FrmMain::mnuTopics_Click() { OpenHelpTopics(platform_.help, platform_.dialogs); }
+
+void FrmMain::mnuAbout_Click() { window_.ShowAbout(); }
+
+void FrmMain::CheckDisplayModes() {
+    RateLabels scanned = labels_;
+    vexmora::CheckDisplayModes(platform_.display, scanned);
+    for (std::size_t i = 0; i < scanned.size(); ++i) SetRateCaption(i, scanned[i]);
+}
+
+void FrmMain::SetRateCaption(std::size_t index, const std::string& text) {
+    if (labels_[index] == text) return;
+    labels_[index] = text;
+    window_.SetCaption(LabelId::Rate, static_cast<int>(index) + 1, text);
+}
+
+void FrmMain::SetInfoCaption(LabelId label, std::string& field, const std::string& text) {
+    if (text.empty()) return;
+    field = text;
+    window_.SetCaption(label, 0, text);
+}
+
+}  // namespace vexmora

@@ -1,0 +1,37 @@
+#pragma once
+// Where every control of the main window sits, in twips (1440 to the inch), and what it
+// says at creation. The Win32 window is built from this table in this order, which is
+// also the keyboard focus order of the controls that take the focus.
+
+#include <string>
+#include <vector>
+
+namespace vexmora {
+
+enum class ControlKind { Label, Button, CheckButton, Spin, Line };
+enum class Align { Left, Center, Right };
+
+struct ControlSpec {
+    std::string name;
+    ControlKind kind;
+    std::string text;
+    int left, top, width, height;
+    Align align;
+    int row;  // 1 to 20 for rate labels and spin controls, 0 otherwise
+};
+
+struct TwipsSize {
+    int width, height;
+};
+
+inline const std::string kMainCaption = "Windows 2000/XP Vexmora v0.6b";
+constexpr TwipsSize kMainClient = {4935, 4350};
+constexpr TwipsSize kAboutClient = {6585, 2310};
+
+// The main window's controls.
+const std::vector<ControlSpec>& MainLayout();
+
+// The About box's two labels.
+std::vector<ControlSpec> AboutLayout();
+
+}  // namespace vexmora

@@ -1,0 +1,35 @@
+#pragma once
+// The twenty resolution rows of the main window and the rate ladder their spin
+// controls step along.
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace vexmora {
+
+constexpr int kRowCount = 20;
+
+struct ResolutionRow {
+    int width;
+    int height;
+    // 4-bit modes count only for the three smallest resolutions.
+    bool acceptsFourBit;
+};
+
+// Rows 1 to 20 in the order the window lists them and the Modes_Delta string holds them.
+extern const std::array<ResolutionRow, kRowCount> kRows;
+
+// The caption of a row's resolution label, as in "320 x 200".
+std::string ResolutionText(const ResolutionRow& row);
+
+// The rate captions of the twenty rate labels, row 1 first: the grid's data.
+using RateLabels = std::array<std::string, kRowCount>;
+
+// Ladder position 1 to 7 to its rate text ("60" ... "120"); nothing for other positions.
+std::optional<std::string> LadderRate(int position);
+
+// The position whose rate text equals the text exactly; nothing for any other text.
+std::optional<int> LadderPosition(const std::string& text);
+
+}  // namespace vexmora

@@ -1,0 +1,21 @@
+#pragma once
+// Help > Topics...: the compiled help file beside the program, opened at its default topic.
+
+#include <cstdint>
+#include <string>
+
+#include "platform/dialogs_api.h"
+#include "platform/help_api.h"
+
+namespace vexmora {
+
+inline const std::string kHelpFileName = "vexmhelp.chm";
+inline const std::string kHelpNotFound = "Help file (vexmhelp.chm) not found";
+
+// Opens the help file; false when it is not an ordinary file or the viewer did not open.
+bool ShowHelp(HelpApi& help, const std::string& path, std::uintptr_t owner, std::uint32_t context);
+
+// The Topics... click: looks for the file afresh each time and says so when it is missing.
+void OpenHelpTopics(HelpApi& help, DialogsApi& dialogs);
+
+}  // namespace vexmora

@@ -1,0 +1,22 @@
+#pragma once
+// The display modes that Windows enumerates for the current display device.
+
+#include <cstdint>
+
+namespace vexmora {
+
+struct DisplayMode {
+    std::uint32_t bitsPerPel = 0;
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    std::uint32_t frequency = 0;
+};
+
+class DisplayModesApi {
+public:
+    virtual ~DisplayModesApi() = default;
+    // EnumDisplaySettingsA for one mode index; false ends the enumeration.
+    virtual bool EnumMode(std::int32_t index, DisplayMode* mode) = 0;
+};
+
+}  // namespace vexmora

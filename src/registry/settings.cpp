@@ -1,0 +1,58 @@
+#include "registry/settings.h"
+
+#include <cstring>
+
+namespace vexmora {
+
+std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& strPath,
+                             const std::string& strValue, const std::string& strDefault) {
+    std::string result = strDefault;
+    RegKey key = 0;
+    if (reg.Open(hKey, strPath, &key) != kErrorSuccess) key = 0;
+
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    if (reg.QueryValue(key, strValue, &type, nullptr, &size) == kErrorSuccess && type == kRegSz) {
+        // Sized by the first query, so the value is never cut by a buffer limit. A value
+        // that changed in between leaves spaces or is cut, never overruns the buffer.
+        std::string buffer(size, ' ');
+        std::uint32_t got = size;
+        reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.data()),
+                       &got);
+        result = buffer.substr(0, buffer.find('\0'));
+    }
+    reg.Close(key);
+    return result;
+}
+
+std::int32_t GetSettingLong(RegistryApi& reg, RegKey hKey, const std::string& strPath,
+                            const std::string& strValue, std::int32_t lDefault) {
+    std::int32_t result = lDefault;
+    RegKey key = 0;
+    if (reg.Open(hKey, strPath, &key) != kErrorSuccess) key = 0;
+
+    // A REG_DWORD stored with fewer than four bytes reads as its bytes with zeros above.
+    std::uint8_t bytes[4] = {0, 0, 0, 0};
+    std::uint32_t type = 0;
+    std::uint32_t size = sizeof bytes;
+    if (reg.QueryValue(key, strValue, &type, bytes, &size) == kErrorSuccess && type == kRegDword) {
+        std::uint32_t value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
+                              static_cast<std::uint32_t>(bytes[3]) << 24;
+        std::memcpy(&result, &value, sizeof result);
+    }
+    reg.Close(key);
+    return result;
+}
+
+bool SaveSettingString(RegistryApi& reg, RegKey hKey, const std::string& strPath,
+                       const std::string& strValue, const std::string& strData) {
+    RegKey key = 0;
+    if (reg.Create(hKey, strPath, &key) != kErrorSuccess) return false;
+    const auto* data = reinterpret_cast<const std::uint8_t*>(strData.c_str());
+    const auto size = static_cast<std::uint32_t>(strData.size() + 1);
+    const bool written = reg.SetValue(key, strValue, kRegSz, data, size) == kErrorSuccess;
+    reg.Close(key);
+    return written;
+}
+
+}  // namespace vexmora
