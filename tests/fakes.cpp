@@ -122,19 +122,19 @@ const Value* Registry::Find(const std::string& path, const std::string& name) co
     return value == key->second.end() ? nullptr : &value->second;
 }
 
-std::uint32_t System::GetSystemDirectory(char* buffer, std::uint32_t size) {
+std::uint32_t System::SystemDirectory(char* buffer, std::uint32_t size) {
     if (systemDirFails || systemDir.size() >= size) return 0;
     std::memcpy(buffer, systemDir.c_str(), systemDir.size() + 1);
     return static_cast<std::uint32_t>(systemDir.size());
 }
 
-std::uint32_t System::GetFileVersionInfoSize(const std::string& file) {
+std::uint32_t System::VersionInfoSize(const std::string& file) {
     asked.push_back(file);
     auto it = files.find(file);
     return it == files.end() ? 0 : it->second.claimedSize;
 }
 
-bool System::GetFileVersionInfo(const std::string& file, std::uint32_t size, void* data) {
+bool System::VersionInfo(const std::string& file, std::uint32_t size, void* data) {
     auto it = files.find(file);
     if (it == files.end() || !it->second.readOk) return false;
     current_ = &it->second;
@@ -142,7 +142,7 @@ bool System::GetFileVersionInfo(const std::string& file, std::uint32_t size, voi
     return true;
 }
 
-bool System::VerQueryValue(const void* block, const std::string& subBlock, const void** value,
+bool System::QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
                            std::uint32_t* length) {
     if (current_ == nullptr || !current_->queryOk || subBlock != "\\") return false;
     // Pointer arithmetic through an integer: a lying resource may point outside the block.
@@ -172,7 +172,7 @@ bool Display::EnumMode(std::int32_t index, DisplayMode* mode) {
     return true;
 }
 
-int Dialogs::MessageBox(const std::string& text, const std::string& title, unsigned flags) {
+int Dialogs::Show(const std::string& text, const std::string& title, unsigned flags) {
     shown.push_back({text, title, flags});
     if ((flags & 0xF) != kMbYesNo) return kIdOk;
     if (answers.empty()) return kIdNo;

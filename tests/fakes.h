@@ -62,10 +62,10 @@ public:
         std::uint32_t recordLength = 52;  // the length it claims
     };
 
-    std::uint32_t GetSystemDirectory(char* buffer, std::uint32_t size) override;
-    std::uint32_t GetFileVersionInfoSize(const std::string& file) override;
-    bool GetFileVersionInfo(const std::string& file, std::uint32_t size, void* data) override;
-    bool VerQueryValue(const void* block, const std::string& subBlock, const void** value,
+    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override;
+    std::uint32_t VersionInfoSize(const std::string& file) override;
+    bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override;
+    bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
                        std::uint32_t* length) override;
 
     // A well-formed resource with this four-part version.
@@ -95,7 +95,7 @@ struct Box {
 
 class Dialogs : public DialogsApi {
 public:
-    int MessageBox(const std::string& text, const std::string& title, unsigned flags) override;
+    int Show(const std::string& text, const std::string& title, unsigned flags) override;
     std::vector<Box> shown;
     // Answers to Yes/No questions, in order; a question with none left is answered No.
     std::deque<int> answers;

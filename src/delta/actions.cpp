@@ -15,7 +15,7 @@ struct WriteRefused : std::runtime_error {
 };
 
 bool Confirmed(DialogsApi& dialogs, const std::string& question) {
-    return dialogs.MessageBox(question, kTitle, kMbYesNo) == kIdYes;
+    return dialogs.Show(question, kTitle, kMbYesNo) == kIdYes;
 }
 
 void Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data) {
@@ -27,7 +27,7 @@ void Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data)
 }
 
 void ReportWriteError(DialogsApi& dialogs) {
-    dialogs.MessageBox(kWriteError, kTitle, kMbIconError);
+    dialogs.Show(kWriteError, kTitle, kMbIconError);
 }
 
 }  // namespace
@@ -41,7 +41,7 @@ std::string ApplySettings(const RateLabels& labels, const DeltaTarget& target, R
         for (std::size_t i = 0; i < labels.size(); ++i) tokens[i] = CalcRates(labels[i]);
         const std::string strNewDelta = ComposeModesDelta(tokens, tail);
         Write(reg, target, strNewDelta);
-        dialogs.MessageBox(kApplied, kTitle, kMbOk);
+        dialogs.Show(kApplied, kTitle, kMbOk);
         return strNewDelta;
     } catch (const std::exception&) {
         ReportWriteError(dialogs);
@@ -53,7 +53,7 @@ ResetOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi
     if (!Confirmed(dialogs, kAskReset)) return ResetOutcome::Declined;
     try {
         Write(reg, target, target.factoryDelta);
-        dialogs.MessageBox(kResetDone, kTitle, kMbOk);
+        dialogs.Show(kResetDone, kTitle, kMbOk);
         return ResetOutcome::Written;
     } catch (const std::exception&) {
         ReportWriteError(dialogs);

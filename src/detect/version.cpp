@@ -40,13 +40,13 @@ bool RecordInside(const std::vector<std::uint8_t>& data, const void* record,
 
 std::string GetSystemDir(SystemApi& sys) {
     char buffer[kPathBuffer] = {};
-    if (sys.GetSystemDirectory(buffer, kPathBuffer) == 0) return {};
+    if (sys.SystemDirectory(buffer, kPathBuffer) == 0) return {};
     return std::string(buffer, strnlen(buffer, kPathBuffer));
 }
 
 std::string GetVersionInfo(SystemApi& sys, const std::string& sFile) {
     const std::string none = "N/A";
-    const std::uint32_t size = sys.GetFileVersionInfoSize(sFile);
+    const std::uint32_t size = sys.VersionInfoSize(sFile);
     if (size == 0 || size > kMaxVersionData) return none;
 
     std::vector<std::uint8_t> data;
@@ -55,11 +55,11 @@ std::string GetVersionInfo(SystemApi& sys, const std::string& sFile) {
     } catch (const std::bad_alloc&) {
         return none;
     }
-    if (!sys.GetFileVersionInfo(sFile, size, data.data())) return none;
+    if (!sys.VersionInfo(sFile, size, data.data())) return none;
 
     const void* record = nullptr;
     std::uint32_t length = 0;
-    if (!sys.VerQueryValue(data.data(), "\\", &record, &length)) return none;
+    if (!sys.QueryVersionValue(data.data(), "\\", &record, &length)) return none;
     if (!RecordInside(data, record, length)) return none;
 
     std::uint8_t fixed[kFixedFileInfoSize];

@@ -18,7 +18,7 @@ bool FrmMain::Form_Load() {
     SetInfoCaption(LabelId::Adapters, lblAdapters_, info.lblAdapters);
     strDriverKey_ = info.strDriverKey;
     if (!info.failure.empty()) {
-        platform_.dialogs.MessageBox(info.failure, kTitle, kMbIconError);
+        platform_.dialogs.Show(info.failure, kTitle, kMbIconError);
         return false;
     }
     strModesValue_ = FindAdapterProfile(lblAdapters_);

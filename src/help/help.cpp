@@ -12,7 +12,7 @@ bool ShowHelp(HelpApi& help, const std::string& path, std::uintptr_t owner, std:
 
 void OpenHelpTopics(HelpApi& help, DialogsApi& dialogs) {
     const std::string path = help.ProgramFolder() + "\\" + kHelpFileName;
-    if (!ShowHelp(help, path, 0, 0)) dialogs.MessageBox(kHelpNotFound, kTitle, kMbIconError);
+    if (!ShowHelp(help, path, 0, 0)) dialogs.Show(kHelpNotFound, kTitle, kMbIconError);
 }
 
 }  // namespace vexmora

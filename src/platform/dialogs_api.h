@@ -20,7 +20,7 @@ class DialogsApi {
 public:
     virtual ~DialogsApi() = default;
     // MessageBoxA owned by the main window; answers the button pressed.
-    virtual int MessageBox(const std::string& text, const std::string& title, unsigned flags) = 0;
+    virtual int Show(const std::string& text, const std::string& title, unsigned flags) = 0;
 };
 
 }  // namespace vexmora

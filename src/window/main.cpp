@@ -1,0 +1,30 @@
+// Vexmora: sets the refresh rate an NVIDIA Detonator driver offers for each resolution.
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "grid/frm_main.h"
+#include "main_window.h"
+#include "win32_platform.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+
+    vexmora::win32::Registry registry;
+    vexmora::win32::System system;
+    vexmora::win32::DisplayModes display;
+    vexmora::win32::Dialogs dialogs;
+    vexmora::win32::Help help;
+
+    vexmora::window::MainWindow window(instance);
+    vexmora::FrmMain form({registry, system, display, dialogs, help}, window);
+    if (!window.Create(form)) return 1;
+    dialogs.owner = window.Handle();
+
+    // A machine that does not fit has been told so; the window is never shown.
+    if (!form.Form_Load()) return 0;
+    window.Show(show);
+    return window.RunMessageLoop();
+}

@@ -1,0 +1,9 @@
+/* A stand-in display driver DLL: nothing but a version resource to read. */
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
+    (void)instance;
+    (void)reason;
+    (void)reserved;
+    return TRUE;
+}
