@@ -29,13 +29,29 @@ HMENU BuildMenu() {
     return bar;
 }
 
-DWORD AlignStyle(Align align) {
+DWORD LabelStyle(Align align) {
     switch (align) {
         case Align::Left: return SS_LEFT;
-        case Align::Right: return SS_RIGHT;
+        // One line, cut with an ellipsis: a long value never wraps out of sight.
+        case Align::Right: return SS_RIGHT | SS_ENDELLIPSIS;
         case Align::Center: break;
     }
     return SS_CENTER;
+}
+
+// How the STATIC control lays out its own text, so a copy drawn elsewhere matches it.
+UINT LabelFormat(Align align) {
+    switch (align) {
+        case Align::Left: return DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
+        case Align::Right: return DT_RIGHT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
+        case Align::Center: break;
+    }
+    return DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
+}
+
+bool Overlap(const ControlSpec& a, const ControlSpec& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
 }
 
 }  // namespace
@@ -44,6 +60,8 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), about_(instanc
 
 MainWindow::~MainWindow() {
     if (font_) DeleteObject(font_);
+    if (backdropBrush_) DeleteObject(backdropBrush_);
+    if (backdrop_) DeleteObject(backdrop_);
     if (pictureBrush_) DeleteObject(pictureBrush_);
     if (picture_) DeleteObject(picture_);
 }
@@ -106,7 +124,7 @@ void MainWindow::CreateControls() {
                 continue;
             case ControlKind::Label:
                 control = CreateWindowExA(0, "STATIC", c.text.c_str(),
-                                          WS_CHILD | WS_VISIBLE | SS_NOPREFIX | AlignStyle(c.align),
+                                          WS_CHILD | WS_VISIBLE | SS_NOPREFIX | LabelStyle(c.align),
                                           x, y, w, h, hwnd_, nullptr, instance_, nullptr);
                 if (c.row != 0) rateLabels_[c.row] = control;
                 break;
@@ -137,6 +155,38 @@ void MainWindow::CreateControls() {
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         controls_[c.name] = control;
     }
+    CreateBackdrop();
+}
+
+void MainWindow::CreateBackdrop() {
+    // A label that lies over an earlier one (the information values over their captions)
+    // paints the picture with the earlier label's text already on it, so both show.
+    const auto& layout = MainLayout();
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    backdrop_ = CreateCompatibleBitmap(screen, 640, 480);
+    ReleaseDC(nullptr, screen);
+    HGDIOBJ oldBitmap = SelectObject(dc, backdrop_);
+    RECT all = {0, 0, 640, 480};
+    FillRect(dc, &all, pictureBrush_);
+    HGDIOBJ oldFont = SelectObject(dc, font_);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
+    for (std::size_t upper = 0; upper < layout.size(); ++upper) {
+        if (layout[upper].kind != ControlKind::Label) continue;
+        for (std::size_t lower = 0; lower < upper; ++lower) {
+            const ControlSpec& under = layout[lower];
+            if (under.kind != ControlKind::Label || !Overlap(under, layout[upper])) continue;
+            RECT r = {Pixels(under.left, false), Pixels(under.top, true),
+                      Pixels(under.left + under.width, false), Pixels(under.top + under.height, true)};
+            DrawTextA(dc, under.text.c_str(), -1, &r, LabelFormat(under.align));
+            overLabels_.insert(controls_[layout[upper].name]);
+        }
+    }
+    SelectObject(dc, oldFont);
+    SelectObject(dc, oldBitmap);
+    DeleteDC(dc);
+    backdropBrush_ = CreatePatternBrush(backdrop_);
 }
 
 void MainWindow::Show(int how) {
@@ -255,7 +305,7 @@ HBRUSH MainWindow::OnColorStatic(HDC dc, HWND label) {
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
-    return pictureBrush_;
+    return overLabels_.count(label) != 0 && backdropBrush_ != nullptr ? backdropBrush_ : pictureBrush_;
 }
 
 void MainWindow::OnPaint() {

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "about_window.h"
@@ -37,6 +38,7 @@ private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    void CreateBackdrop();
     void OnCommand(int id, HWND control);
     void OnPaint();
     HBRUSH OnColorStatic(HDC dc, HWND label);
@@ -49,6 +51,9 @@ private:
     HFONT font_ = nullptr;
     HBITMAP picture_ = nullptr;
     HBRUSH pictureBrush_ = nullptr;
+    HBITMAP backdrop_ = nullptr;
+    HBRUSH backdropBrush_ = nullptr;
+    std::set<HWND> overLabels_;
     int dpiX_ = 96;
     int dpiY_ = 96;
     RECT line_ = {};

@@ -1,0 +1,51 @@
+# Sourced: a simulated Windows XP or 2000 machine with an NVIDIA adapter in a Wine prefix
+# of its own, with vexmora.exe and the helpers that play its user.
+# shellcheck shell=bash
+
+# shellcheck source=wine-env
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env"
+win32="$root/build/win32"
+
+# Copies the base prefix to $1 once; the program files are shared, the registry is not.
+machine_prefix() {
+  local dir=$1
+  if ! [ -f "$dir/.vexmora-ready" ]; then
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp -a "$WINEPREFIX/dosdevices" "$WINEPREFIX"/*.reg "$dir/"
+    cp -al "$WINEPREFIX/drive_c" "$dir/"
+    touch "$dir/.vexmora-ready"
+  fi
+  export WINEPREFIX=$dir
+}
+
+# Seeds the running prefix: $1 "xp" or "2000", $2 the adapter, $3 "volatile" for a 2000
+# driver key that refuses non-volatile children. Keeps one wineserver up, since the
+# driver key is volatile on Windows XP and would die with the server.
+machine_seed() {
+  local os=$1 adapter=$2 option=${3:-}
+  wineserver -p >/dev/null 2>&1 </dev/null
+  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null
+  local sys32="$WINEPREFIX/drive_c/windows/system32"
+  rm -f "$sys32/nv4_disp.dll"
+  cp "$win32/tests/win32/nv4_disp.dll" "$sys32/nv4_disp.dll"
+  local version=5.1
+  [ "$os" = 2000 ] && version=5.0
+  wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d "$version" /f >/dev/null
+  if [ "$os" = 2000 ]; then
+    DRIVER_KEY=$(wine "$win32/e2e/machine.exe" 2000 "$adapter" $option | tr -d '\r')
+  else
+    DRIVER_KEY=$(wine "$win32/e2e/machine.exe" xp "$adapter" | tr -d '\r')
+  fi
+  export DRIVER_KEY
+}
+
+drv() { wine "$win32/e2e/driver.exe" "$@" | tr -d '\r'; }
+
+# Starts vexmora.exe in the background; VEXMORA_PID is the Wine process.
+start_vexmora() {
+  wine "$win32/vexmora.exe" >/dev/null 2>&1 &
+  VEXMORA_PID=$!
+}
+
+machine_stop() { wineserver -k >/dev/null 2>&1 || true; }
