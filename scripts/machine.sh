@@ -6,16 +6,18 @@
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env"
 win32="$root/build/win32"
 
-# Copies the base prefix to $1 once; the program files are shared, the registry is not.
+# Makes $1 a copy of the base prefix: the program files are linked once, the registry
+# is copied afresh each time, so every run starts from the same machine.
 machine_prefix() {
   local dir=$1
   if ! [ -f "$dir/.vexmora-ready" ]; then
     rm -rf "$dir"
     mkdir -p "$dir"
-    cp -a "$WINEPREFIX/dosdevices" "$WINEPREFIX"/*.reg "$dir/"
+    cp -a "$WINEPREFIX/dosdevices" "$dir/"
     cp -al "$WINEPREFIX/drive_c" "$dir/"
     touch "$dir/.vexmora-ready"
   fi
+  cp "$WINEPREFIX"/*.reg "$dir/"
   export WINEPREFIX=$dir
 }
 

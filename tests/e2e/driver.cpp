@@ -15,6 +15,9 @@
 //   driver abouts                 how many About boxes are open
 //   driver rect                   the main window's rectangle on screen
 //   driver close                  the main window's close button
+//   driver client                 the main window's client size in pixels
+//   driver layout                 checks every control's place and size against the layout
+//   driver repaint                has the main window and its controls painted afresh
 
 #include <windows.h>
 
@@ -221,6 +224,43 @@ int Menu(const std::string& menu, int item) {
     return 0;
 }
 
+int ClientSize() {
+    RECT r;
+    GetClientRect(RequireMain(), &r);
+    std::printf("%ldx%ld\n", r.right, r.bottom);
+    return 0;
+}
+
+int CheckLayout() {
+    HWND main = RequireMain();
+    HDC screen = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    int placed = 0, misplaced = 0;
+    for (const ControlSpec& spec : MainLayout()) {
+        if (spec.kind == ControlKind::Line) continue;
+        HWND control = Control(main, spec);
+        RECT r = {};
+        if (control != nullptr) GetWindowRect(control, &r);
+        const long w = r.right - r.left, h = r.bottom - r.top;
+        if (control != nullptr && w == MulDiv(spec.width, dpiX, 1440) &&
+            h == MulDiv(spec.height, dpiY, 1440)) {
+            ++placed;
+        } else {
+            ++misplaced;
+            std::printf("misplaced: %s (%ldx%ld)\n", spec.name.c_str(), w, h);
+        }
+    }
+    if (misplaced == 0) std::printf("all %d in place\n", placed);
+    return misplaced == 0 ? 0 : 1;
+}
+
+int Repaint() {
+    RedrawWindow(RequireMain(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    return 0;
+}
+
 int Rect() {
     RECT r;
     GetWindowRect(RequireMain(), &r);
@@ -246,6 +286,9 @@ int main(int argc, char** argv) {
     if (command == "menu") return Menu(arg1, std::atoi(arg2.c_str()));
     if (command == "abouts") return std::printf("%d\n", static_cast<int>(TopLevel("VexmoraAbout").size())), 0;
     if (command == "rect") return Rect();
+    if (command == "client") return ClientSize();
+    if (command == "layout") return CheckLayout();
+    if (command == "repaint") return Repaint();
     if (command == "close") return PostMessageA(RequireMain(), WM_CLOSE, 0, 0) ? 0 : 1;
     std::fprintf(stderr, "driver: unknown command \"%s\"\n", command.c_str());
     return 2;
