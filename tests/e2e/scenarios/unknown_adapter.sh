@@ -11,5 +11,6 @@ drv click "Set Defaults"
 expect_box "AAre you sure you wish to set the Nvidia driver default values?" no "Yes,No" Yes
 expect_box "Error writing to the registry" yes "OK" OK
 expect_eq "driver key unchanged" "$(key_values)" "$before"
-wine reg export 'HKLM\System' "$WINEPREFIX/system.txt" >/dev/null 2>&1 || fail "reg export"
+rm -f "$WINEPREFIX/system.txt"
+wine reg export 'HKLM\System' "$WINEPREFIX/system.txt" /y >/dev/null 2>&1 || fail "reg export"
 expect_eq "Modes_Delta values in HKLM\\System" "$(grep -ci modes_delta "$WINEPREFIX/system.txt" || true)" "0"
