@@ -22,7 +22,9 @@ std::string RootName(RegKey root) {
 
 }  // namespace
 
-std::vector<std::uint8_t> Bytes(const std::string& text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 std::string Registry::FullPath(RegKey root, const std::string& path) const {
     std::string base = RootName(root);
@@ -143,7 +145,7 @@ bool System::VersionInfo(const std::string& file, std::uint32_t size, void* data
 }
 
 bool System::QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
-                           std::uint32_t* length) {
+                               std::uint32_t* length) {
     if (current_ == nullptr || !current_->queryOk || subBlock != "\\") return false;
     // Pointer arithmetic through an integer: a lying resource may point outside the block.
     *value = reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(block) +

@@ -28,8 +28,8 @@ public:
     long Create(RegKey root, const std::string& path, RegKey* key) override;
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override;
-    long SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                  const std::uint8_t* data, std::uint32_t size) override;
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override;
     long Close(RegKey key) override;
 
     // Seeding and inspection for tests, by full path under HKEY_LOCAL_MACHINE.
@@ -55,7 +55,7 @@ class System : public SystemApi {
 public:
     struct VersionFile {
         std::vector<std::uint8_t> data;
-        std::uint32_t claimedSize = 0;   // what GetFileVersionInfoSizeA answers
+        std::uint32_t claimedSize = 0;  // what GetFileVersionInfoSizeA answers
         bool readOk = true;
         bool queryOk = true;
         std::int64_t recordOffset = 0;    // where VerQueryValueA points, from the block start
@@ -66,7 +66,7 @@ public:
     std::uint32_t VersionInfoSize(const std::string& file) override;
     bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override;
     bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
-                       std::uint32_t* length) override;
+                           std::uint32_t* length) override;
 
     // A well-formed resource with this four-part version.
     static VersionFile Version(std::uint16_t a, std::uint16_t b, std::uint16_t c, std::uint16_t d);

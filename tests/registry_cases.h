@@ -16,7 +16,7 @@ enum class Read { Text, Number };
 
 struct ReadCase {
     const char* what;
-    std::uint32_t type;           // 0: the value is not stored at all
+    std::uint32_t type;  // 0: the value is not stored at all
     std::vector<std::uint8_t> stored;
     Read read;
     const char* textDefault;
@@ -25,7 +25,9 @@ struct ReadCase {
     std::int32_t expectNumber;
 };
 
-inline std::vector<std::uint8_t> Raw(const std::string& text) { return {text.begin(), text.end()}; }
+inline std::vector<std::uint8_t> Raw(const std::string& text) {
+    return {text.begin(), text.end()};
+}
 
 inline std::vector<ReadCase> ReadCases() {
     using namespace std::string_literals;
@@ -41,17 +43,29 @@ inline std::vector<ReadCase> ReadCases() {
         {"multi-string is not text", kRegMultiSz, Raw("a\0b\0\0"s), Read::Text, "dflt", 0, "dflt",
          0},
         {"number is not text", kRegDword, {1, 0, 0, 0}, Read::Text, "dflt", 0, "dflt", 0},
-        {"100,000 characters read whole", kRegSz, Raw(longText + '\0'), Read::Text, "", 0,
-         longText, 0},
+        {"100,000 characters read whole", kRegSz, Raw(longText + '\0'), Read::Text, "", 0, longText,
+         0},
         {"all bits set reads -1", kRegDword, {0xFF, 0xFF, 0xFF, 0xFF}, Read::Number, "", 7, "", -1},
         {"number 1", kRegDword, {1, 0, 0, 0}, Read::Number, "", 0, "", 1},
         {"digit stored as text", kRegSz, Raw("1\0"s), Read::Number, "", 7, "", 7},
         {"four binary bytes", kRegBinary, {1, 0, 0, 0}, Read::Number, "", 7, "", 7},
         {"missing number", 0, {}, Read::Number, "", 7, "", 7},
-        {"two-byte number reads its two bytes", kRegDword, {0x34, 0x12}, Read::Number, "", 7, "",
+        {"two-byte number reads its two bytes",
+         kRegDword,
+         {0x34, 0x12},
+         Read::Number,
+         "",
+         7,
+         "",
          0x1234},
-        {"eight-byte number does not fit", kRegDword, {1, 0, 0, 0, 0, 0, 0, 0}, Read::Number, "",
-         7, "", 7},
+        {"eight-byte number does not fit",
+         kRegDword,
+         {1, 0, 0, 0, 0, 0, 0, 0},
+         Read::Number,
+         "",
+         7,
+         "",
+         7},
     };
 }
 

@@ -19,7 +19,9 @@ std::vector<std::string> Texts(const fake::Dialogs& d) {
     return texts;
 }
 
-void Load(fake::Machine& m) { REQUIRE(m.frm.Form_Load()); }
+void Load(fake::Machine& m) {
+    REQUIRE(m.frm.Form_Load());
+}
 
 // The registry as it was, plus the one value the action should have written.
 fake::Registry::Keys With(fake::Registry before, const std::string& key, const std::string& name,
@@ -54,7 +56,8 @@ TEST_CASE("the road of one typical use") {
     CHECK(m.frm.strNewDelta() == expected);
 
     REQUIRE(m.dialogs.shown.size() == 2);
-    CHECK(m.dialogs.shown[0].text == "Are you sure you want to apply these values to the registry?");
+    CHECK(m.dialogs.shown[0].text ==
+          "Are you sure you want to apply these values to the registry?");
     CHECK(m.dialogs.shown[0].flags == kMbYesNo);
     CHECK(m.dialogs.shown[1].text ==
           "Values added succesfully, please remember to REBOOT your PC to apply the changes");
@@ -134,9 +137,8 @@ TEST_CASE("Set Defaults writes the factory string byte for byte") {
         m.frm.cmdReset_Click();
         // The reset replaces the composed string completely.
         CHECK(m.reg.Snapshot() == With(before, m.DriverKey(), c.value, c.factory));
-        CHECK(Texts(m.dialogs) ==
-              std::vector<std::string>{kAskApply, kApplied, kAskReset,
-                                       "Default values reset successfully"});
+        CHECK(Texts(m.dialogs) == std::vector<std::string>{kAskApply, kApplied, kAskReset,
+                                                           "Default values reset successfully"});
         CHECK(m.dialogs.shown[3].flags == kMbOk);
     }
 }
@@ -176,7 +178,8 @@ TEST_CASE("write failures end in the error box, never in success") {
 
         m.dialogs.answers = {kIdYes};
         m.frm.cmdApply_Click();
-        CHECK(Texts(m.dialogs) == std::vector<std::string>{kAskApply, "Error writing to the registry"});
+        CHECK(Texts(m.dialogs) ==
+              std::vector<std::string>{kAskApply, "Error writing to the registry"});
         CHECK(m.dialogs.shown[1].flags == kMbIconError);
 
         // After a failed Set Defaults the grid is not rescanned.
@@ -185,8 +188,8 @@ TEST_CASE("write failures end in the error box, never in success") {
         m.dialogs.answers = {kIdYes};
         const int scans = m.display.calls;
         m.frm.cmdReset_Click();
-        CHECK(Texts(m.dialogs) == std::vector<std::string>{kAskApply, kWriteError, kAskReset,
-                                                           kWriteError});
+        CHECK(Texts(m.dialogs) ==
+              std::vector<std::string>{kAskApply, kWriteError, kAskReset, kWriteError});
         CHECK(m.dialogs.shown[3].flags == kMbIconError);
         CHECK(m.display.calls == scans);
         CHECK(m.frm.RateCaption(k800) == "72");

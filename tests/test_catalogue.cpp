@@ -10,7 +10,9 @@ using namespace vexmora;
 
 namespace {
 
-std::string FactoryOf(const char* description) { return FindAdapter(description)->factoryDelta; }
+std::string FactoryOf(const char* description) {
+    return FindAdapter(description)->factoryDelta;
+}
 
 }  // namespace
 
@@ -86,8 +88,7 @@ TEST_CASE("catalogue lookup is whole-text and case-sensitive") {
         CAPTURE(c.description);
         fake::Machine m;
         CHECK(m.frm.FindAdapterProfile(c.description) == c.valueName);
-        CHECK(m.frm.strFactoryDelta() ==
-              (*c.factoryOf ? FactoryOf(c.factoryOf) : std::string()));
+        CHECK(m.frm.strFactoryDelta() == (*c.factoryOf ? FactoryOf(c.factoryOf) : std::string()));
     }
 }
 

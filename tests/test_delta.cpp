@@ -22,7 +22,8 @@ std::array<const char*, kRowCount> All(const char* caption) {
 }
 
 bool EndsWith(const std::string& text, const std::string& end) {
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    return text.size() >= end.size() &&
+           text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 }  // namespace
@@ -44,9 +45,9 @@ TEST_CASE("composing the Modes_Delta string") {
     const std::string tnt = FindAdapter("NVIDIA RIVA TNT")->factoryDelta;
 
     SUBCASE("the worked example, byte for byte") {
-        const auto tokens = Tokens({"N/A", "60", "70", "72", "75", "85", "100", "120", "N/A",
-                                    "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A",
-                                    "N/A", "N/A"});
+        const auto tokens =
+            Tokens({"N/A", "60",  "70",  "72",  "75",  "85",  "100", "120", "N/A", "N/A",
+                    "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"});
         const std::string expected =
             "S 320,200,-,-;320,240,-,70-;400,300,-,-60;480,360,-,-70;512,384,-,-72;640,400,-,-75;"
             "640,480,-,-85;800,600,-,-100;1024,768,-,-;1152,864,-,-;1280,768,-,-;1280,960,-,-;"

@@ -27,7 +27,8 @@ TEST_CASE("ladder") {
     CHECK_FALSE(LadderRate(0));
     CHECK_FALSE(LadderRate(8));
     CHECK_FALSE(LadderRate(-1));
-    for (const char* text : {"56", "90", "N/A", "", " 60", "060"}) CHECK_FALSE(LadderPosition(text));
+    for (const char* text : {"56", "90", "N/A", "", " 60", "060"})
+        CHECK_FALSE(LadderPosition(text));
 }
 
 TEST_CASE("display-mode scan") {

@@ -42,8 +42,7 @@ TEST_CASE("driver version text and caption") {
          "N/A (N/./A)"},
         {"record before the data", lying([](auto& f) { f.recordOffset = -8; }), "N/A",
          "N/A (N/./A)"},
-        {"data shorter than a record",
-         lying([](auto& f) {
+        {"data shorter than a record", lying([](auto& f) {
              f.data.resize(20);
              f.claimedSize = 20;
              f.recordOffset = 0;
@@ -147,7 +146,9 @@ TEST_CASE("start-up on machines that do not fit ends after one stop box") {
          [](fake::Machine& m) { m.reg.PutString(kVersionKey, "CurrentVersion", "5.1 "); },
          kNoCompatibleOs, false},
         {"no version at all",
-         [](fake::Machine& m) { m.reg.Put(kVersionKey, "CurrentVersion", kRegDword, {5, 0, 0, 0}); },
+         [](fake::Machine& m) {
+             m.reg.Put(kVersionKey, "CurrentVersion", kRegDword, {5, 0, 0, 0});
+         },
          kNoCompatibleOs, false},
         {"driver check stored as text",
          [](fake::Machine& m) { m.reg.PutString(m.DriverKey(), "UseCompressedModeFormat", "1"); },

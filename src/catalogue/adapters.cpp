@@ -73,6 +73,8 @@ const AdapterProfile* FindAdapter(const std::string& description) {
     return nullptr;
 }
 
-std::vector<AdapterProfile> AdapterTable() { return {std::begin(kAdapters), std::end(kAdapters)}; }
+std::vector<AdapterProfile> AdapterTable() {
+    return {std::begin(kAdapters), std::end(kAdapters)};
+}
 
 }  // namespace vexmora

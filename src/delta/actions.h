@@ -14,7 +14,8 @@ namespace vexmora {
 inline const std::string kAskApply = "Are you sure you want to apply these values to the registry?";
 inline const std::string kApplied =
     "Values added succesfully, please remember to REBOOT your PC to apply the changes";
-inline const std::string kAskReset = "AAre you sure you wish to set the Nvidia driver default values?";
+inline const std::string kAskReset =
+    "AAre you sure you wish to set the Nvidia driver default values?";
 inline const std::string kResetDone = "Default values reset successfully";
 inline const std::string kWriteError = "Error writing to the registry";
 

@@ -24,7 +24,8 @@ std::string CalcRates(const std::string& initrate) {
 }
 
 std::string FactoryTail(const std::string& factoryDelta) {
-    if (factoryDelta.size() < 2) throw std::invalid_argument("factory Modes_Delta string too short");
+    if (factoryDelta.size() < 2)
+        throw std::invalid_argument("factory Modes_Delta string too short");
     return factoryDelta.substr(2);
 }
 

@@ -33,9 +33,9 @@ StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {
 
     info.lblDetVersion = VersionCaption(GetVersionInfo(sys, GetSystemDir(sys) + "\\nv4_disp.dll"));
 
-    info.strDriverKey =
-        xp ? XpDriverKey(GetSettingString(reg, kHKeyLocalMachine, kDeviceMapKey, "\\Device\\Video0"))
-           : kWin2000DriverKey;
+    info.strDriverKey = xp ? XpDriverKey(GetSettingString(reg, kHKeyLocalMachine, kDeviceMapKey,
+                                                          "\\Device\\Video0"))
+                           : kWin2000DriverKey;
 
     if (GetSettingLong(reg, kHKeyLocalMachine, info.strDriverKey, "UseCompressedModeFormat") == 0) {
         info.failure = kNoCompatibleDriver;

@@ -7,7 +7,9 @@
 
 namespace vexmora {
 
-inline std::string Left(const std::string& text, std::size_t n) { return text.substr(0, n); }
+inline std::string Left(const std::string& text, std::size_t n) {
+    return text.substr(0, n);
+}
 
 inline std::string Right(const std::string& text, std::size_t n) {
     return n >= text.size() ? text : text.substr(text.size() - n);

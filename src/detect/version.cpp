@@ -27,8 +27,7 @@ std::string Halves(std::uint32_t word) {
 
 // The record must lie wholly inside the version data; a resource that claims a shorter
 // record, or points elsewhere, has no usable version.
-bool RecordInside(const std::vector<std::uint8_t>& data, const void* record,
-                  std::uint32_t length) {
+bool RecordInside(const std::vector<std::uint8_t>& data, const void* record, std::uint32_t length) {
     if (record == nullptr || length < kFixedFileInfoSize) return false;
     if (data.size() < kFixedFileInfoSize) return false;
     const auto begin = reinterpret_cast<std::uintptr_t>(data.data());

@@ -79,11 +79,17 @@ void FrmMain::cmdReset_Click() {
     }
 }
 
-void FrmMain::mnuExit_Click() { window_.EndProgram(); }
+void FrmMain::mnuExit_Click() {
+    window_.EndProgram();
+}
 
-void FrmMain::mnuTopics_Click() { OpenHelpTopics(platform_.help, platform_.dialogs); }
+void FrmMain::mnuTopics_Click() {
+    OpenHelpTopics(platform_.help, platform_.dialogs);
+}
 
-void FrmMain::mnuAbout_Click() { window_.ShowAbout(); }
+void FrmMain::mnuAbout_Click() {
+    window_.ShowAbout();
+}
 
 void FrmMain::CheckDisplayModes() {
     RateLabels scanned = labels_;

@@ -4,9 +4,8 @@ namespace vexmora {
 
 bool ShowHelp(HelpApi& help, const std::string& path, std::uintptr_t owner, std::uint32_t context) {
     if (!help.OrdinaryFileExists(path)) return false;
-    const std::uintptr_t viewer = context != 0
-                                      ? help.HtmlHelp(owner, path, kHhHelpContext, context)
-                                      : help.HtmlHelp(owner, path, kHhDisplayTopic, 0);
+    const std::uintptr_t viewer = context != 0 ? help.HtmlHelp(owner, path, kHhHelpContext, context)
+                                               : help.HtmlHelp(owner, path, kHhDisplayTopic, 0);
     return viewer != 0;
 }
 

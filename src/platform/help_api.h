@@ -17,8 +17,8 @@ public:
     // True when the path names an ordinary file (not hidden, not system, not a folder).
     virtual bool OrdinaryFileExists(const std::string& path) = 0;
     // HtmlHelpA from hhctrl.ocx; 0 when the viewer did not open or is not installed.
-    virtual std::uintptr_t HtmlHelp(std::uintptr_t owner, const std::string& path,
-                                    unsigned command, std::uintptr_t data) = 0;
+    virtual std::uintptr_t HtmlHelp(std::uintptr_t owner, const std::string& path, unsigned command,
+                                    std::uintptr_t data) = 0;
 };
 
 }  // namespace vexmora

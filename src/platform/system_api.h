@@ -17,7 +17,7 @@ public:
     virtual bool VersionInfo(const std::string& file, std::uint32_t size, void* data) = 0;
     // VerQueryValueA: *value points into block, *length is what the resource claims.
     virtual bool QueryVersionValue(const void* block, const std::string& subBlock,
-                               const void** value, std::uint32_t* length) = 0;
+                                   const void** value, std::uint32_t* length) = 0;
 };
 
 }  // namespace vexmora

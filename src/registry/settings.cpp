@@ -17,8 +17,7 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
         // that changed in between leaves spaces or is cut, never overruns the buffer.
         std::string buffer(size, ' ');
         std::uint32_t got = size;
-        reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.data()),
-                       &got);
+        reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &got);
         result = buffer.substr(0, buffer.find('\0'));
     }
     reg.Close(key);
@@ -36,8 +35,8 @@ std::int32_t GetSettingLong(RegistryApi& reg, RegKey hKey, const std::string& st
     std::uint32_t type = 0;
     std::uint32_t size = sizeof bytes;
     if (reg.QueryValue(key, strValue, &type, bytes, &size) == kErrorSuccess && type == kRegDword) {
-        std::uint32_t value = bytes[0] | bytes[1] << 8 | bytes[2] << 16 |
-                              static_cast<std::uint32_t>(bytes[3]) << 24;
+        std::uint32_t value =
+            bytes[0] | bytes[1] << 8 | bytes[2] << 16 | static_cast<std::uint32_t>(bytes[3]) << 24;
         std::memcpy(&result, &value, sizeof result);
     }
     reg.Close(key);

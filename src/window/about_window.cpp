@@ -30,7 +30,9 @@ void Register(HINSTANCE instance, WNDPROC proc) {
 
 }  // namespace
 
-void WindowOpened() { ++openWindows; }
+void WindowOpened() {
+    ++openWindows;
+}
 
 void WindowClosed() {
     if (--openWindows <= 0) PostQuitMessage(0);
@@ -49,9 +51,9 @@ void AboutWindow::Show() {
     RECT frame = {0, 0, Pixels(screen, kAboutClient.width, false),
                   Pixels(screen, kAboutClient.height, true)};
     AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    hwnd_ = CreateWindowExA(exStyle, kClassName, kTitle.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance_, this);
+    hwnd_ = CreateWindowExA(exStyle, kClassName, kTitle.c_str(), style, CW_USEDEFAULT,
+                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
+                            nullptr, nullptr, instance_, this);
     if (hwnd_ != nullptr) {
         const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
         for (const ControlSpec& c : AboutLayout()) {

@@ -9,7 +9,9 @@ constexpr int kHeight = 480;
 constexpr int kTop[3] = {192, 192, 192};
 constexpr int kBottom[3] = {GetRValue(kBackColour), GetGValue(kBackColour), GetBValue(kBackColour)};
 
-BYTE Mix(int top, int bottom, int y) { return static_cast<BYTE>(top + (bottom - top) * y / (kHeight - 1)); }
+BYTE Mix(int top, int bottom, int y) {
+    return static_cast<BYTE>(top + (bottom - top) * y / (kHeight - 1));
+}
 
 }  // namespace
 

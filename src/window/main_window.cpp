@@ -119,9 +119,7 @@ void MainWindow::CreateControls() {
         const int w = Pixels(c.width, false), h = Pixels(c.height, true);
         HWND control = nullptr;
         switch (c.kind) {
-            case ControlKind::Line:
-                line_ = {x, y, x + 1, y + h};
-                continue;
+            case ControlKind::Line: line_ = {x, y, x + 1, y + h}; continue;
             case ControlKind::Label:
                 control = CreateWindowExA(0, "STATIC", c.text.c_str(),
                                           WS_CHILD | WS_VISIBLE | SS_NOPREFIX | LabelStyle(c.align),
@@ -130,8 +128,8 @@ void MainWindow::CreateControls() {
                 break;
             case ControlKind::Button:
             case ControlKind::CheckButton: {
-                const DWORD kind = c.kind == ControlKind::Button ? BS_PUSHBUTTON
-                                                                 : BS_AUTOCHECKBOX | BS_PUSHLIKE;
+                const DWORD kind =
+                    c.kind == ControlKind::Button ? BS_PUSHBUTTON : BS_AUTOCHECKBOX | BS_PUSHLIKE;
                 control = CreateWindowExA(0, "BUTTON", c.text.c_str(),
                                           WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind, x, y, w, h,
                                           hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -140,10 +138,10 @@ void MainWindow::CreateControls() {
             }
             case ControlKind::Spin:
                 // Disabled until customizing is switched on; no buddy, the label is ours.
-                control = CreateWindowExA(0, UPDOWN_CLASSA, "",
-                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED, x, y, w,
-                                          h, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                          instance_, nullptr);
+                control = CreateWindowExA(
+                    0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED, x, y, w,
+                    h, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
+                    nullptr);
                 // The up-down narrows itself at creation; give it its size back.
                 SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(control, UDM_SETRANGE32, 1, 7);
@@ -178,7 +176,8 @@ void MainWindow::CreateBackdrop() {
             const ControlSpec& under = layout[lower];
             if (under.kind != ControlKind::Label || !Overlap(under, layout[upper])) continue;
             RECT r = {Pixels(under.left, false), Pixels(under.top, true),
-                      Pixels(under.left + under.width, false), Pixels(under.top + under.height, true)};
+                      Pixels(under.left + under.width, false),
+                      Pixels(under.top + under.height, true)};
             DrawTextA(dc, under.text.c_str(), -1, &r, LabelFormat(under.align));
             overLabels_.insert(controls_[layout[upper].name]);
         }
@@ -237,11 +236,17 @@ void MainWindow::SetSpinPosition(int row, int position) {
     SendMessageA(Spin(row), UDM_SETPOS32, 0, position);
 }
 
-void MainWindow::EnableSpin(int row, bool enabled) { EnableWindow(Spin(row), enabled); }
+void MainWindow::EnableSpin(int row, bool enabled) {
+    EnableWindow(Spin(row), enabled);
+}
 
-void MainWindow::ShowAbout() { about_.Show(); }
+void MainWindow::ShowAbout() {
+    about_.Show();
+}
 
-void MainWindow::EndProgram() { PostQuitMessage(0); }
+void MainWindow::EndProgram() {
+    PostQuitMessage(0);
+}
 
 LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -249,15 +254,14 @@ LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->hwnd_ == nullptr) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (self == nullptr || self->hwnd_ == nullptr)
+        return DefWindowProcA(hwnd, message, wParam, lParam);
     return self->HandleMessage(message, wParam, lParam);
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND:
-            OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
-            return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
         case WM_VSCROLL:
         case WM_HSCROLL:
             // An up-down reports each change of position with SB_THUMBPOSITION.
@@ -270,17 +274,13 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CTLCOLORSTATIC:
             return reinterpret_cast<LRESULT>(
                 OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT:
-            OnPaint();
-            return 0;
+        case WM_ERASEBKGND: return 1;
+        case WM_PAINT: OnPaint(); return 0;
         case WM_DESTROY:
             hwnd_ = nullptr;
             WindowClosed();
             return 0;
-        default:
-            return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 }
 
@@ -305,7 +305,8 @@ HBRUSH MainWindow::OnColorStatic(HDC dc, HWND label) {
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
-    return overLabels_.count(label) != 0 && backdropBrush_ != nullptr ? backdropBrush_ : pictureBrush_;
+    return overLabels_.count(label) != 0 && backdropBrush_ != nullptr ? backdropBrush_
+                                                                      : pictureBrush_;
 }
 
 void MainWindow::OnPaint() {

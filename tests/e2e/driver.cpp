@@ -35,7 +35,9 @@ namespace {
 
 const char* kBoxClass = "#32770";
 
-HWND Main() { return FindWindowA(nullptr, kMainCaption.c_str()); }
+HWND Main() {
+    return FindWindowA(nullptr, kMainCaption.c_str());
+}
 
 std::string Text(HWND hwnd) {
     char buffer[4096] = {};
@@ -115,10 +117,13 @@ bool WaitFor(int ms, bool (*ready)()) {
     return false;
 }
 
-int WaitMain(int ms) { return WaitFor(ms, [] { return Main() != nullptr && IsWindowVisible(Main()); }) ? 0 : 1; }
+int WaitMain(int ms) {
+    return WaitFor(ms, [] { return Main() != nullptr && IsWindowVisible(Main()); }) ? 0 : 1;
+}
 
 int WaitGone(int ms) {
-    return WaitFor(ms, [] { return Main() == nullptr && TopLevel("VexmoraAbout").empty(); }) ? 0 : 1;
+    return WaitFor(ms, [] { return Main() == nullptr && TopLevel("VexmoraAbout").empty(); }) ? 0
+                                                                                             : 1;
 }
 
 int Info() {
@@ -184,7 +189,8 @@ int ShowBox(int ms) {
     std::string text, buttons;
     for (HWND child : Children(box)) {
         const std::string cls = ClassOf(child);
-        if (cls == "Static" && !Text(child).empty()) text += (text.empty() ? "" : " ") + Text(child);
+        if (cls == "Static" && !Text(child).empty())
+            text += (text.empty() ? "" : " ") + Text(child);
         if (cls == "Button") buttons += (buttons.empty() ? "" : ",") + Text(child);
     }
     buttons.erase(std::remove(buttons.begin(), buttons.end(), '&'), buttons.end());
@@ -284,7 +290,8 @@ int main(int argc, char** argv) {
     if (command == "box") return ShowBox(std::atoi(arg1.c_str()));
     if (command == "answer") return Answer(arg1);
     if (command == "menu") return Menu(arg1, std::atoi(arg2.c_str()));
-    if (command == "abouts") return std::printf("%d\n", static_cast<int>(TopLevel("VexmoraAbout").size())), 0;
+    if (command == "abouts")
+        return std::printf("%d\n", static_cast<int>(TopLevel("VexmoraAbout").size())), 0;
     if (command == "rect") return Rect();
     if (command == "client") return ClientSize();
     if (command == "layout") return CheckLayout();

@@ -34,7 +34,8 @@ std::vector<Value> ReadValues(HKEY key) {
         char name[16384];
         DWORD nameSize = sizeof name;
         DWORD type = 0, size = 0;
-        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS) break;
+        if (RegEnumValueA(key, i, name, &nameSize, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+            break;
         Value v{std::string(name, nameSize), type, std::vector<BYTE>(size)};
         nameSize = sizeof name;
         RegEnumValueA(key, i, name, &nameSize, nullptr, &type, v.data.data(), &size);
@@ -51,8 +52,8 @@ LONG CreateKey(const std::string& path, bool isVolatile, HKEY* key) {
 
 void SetDriverValues(HKEY key, const std::string& adapter) {
     const DWORD one = 1;
-    RegSetValueExA(key, "UseCompressedModeFormat", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one),
-                   sizeof one);
+    RegSetValueExA(key, "UseCompressedModeFormat", 0, REG_DWORD,
+                   reinterpret_cast<const BYTE*>(&one), sizeof one);
     RegSetValueExA(key, "Device Description", 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(adapter.c_str()),
                    static_cast<DWORD>(adapter.size() + 1));
@@ -70,7 +71,8 @@ int SeedXp(const std::string& adapter) {
     if (status != ERROR_SUCCESS) return Fail("read \\Device\\Video0", status);
     const std::string prefix = "\\Registry\\Machine\\";
     std::string path = entry;
-    if (path.compare(0, prefix.size(), prefix) != 0) return Fail("recognise the device map entry", 0);
+    if (path.compare(0, prefix.size(), prefix) != 0)
+        return Fail("recognise the device map entry", 0);
     path = path.substr(prefix.size());
 
     HKEY link = nullptr;
@@ -91,7 +93,8 @@ int SeedXp(const std::string& adapter) {
     status = CreateKey(path, true, &key);
     if (status != ERROR_SUCCESS) return Fail("create the driver key", status);
     for (const Value& v : values) {
-        RegSetValueExA(key, v.name.c_str(), 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size()));
+        RegSetValueExA(key, v.name.c_str(), 0, v.type, v.data.data(),
+                       static_cast<DWORD>(v.data.size()));
     }
     SetDriverValues(key, adapter);
     RegCloseKey(key);

@@ -18,8 +18,8 @@ public:
     long Create(RegKey root, const std::string& path, RegKey* key) override;
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override;
-    long SetValue(RegKey key, const std::string& name, std::uint32_t type,
-                  const std::uint8_t* data, std::uint32_t size) override;
+    long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
+                  std::uint32_t size) override;
     long Close(RegKey key) override;
 };
 
@@ -29,7 +29,7 @@ public:
     std::uint32_t VersionInfoSize(const std::string& file) override;
     bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override;
     bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
-                       std::uint32_t* length) override;
+                           std::uint32_t* length) override;
 };
 
 class DisplayModes : public DisplayModesApi {

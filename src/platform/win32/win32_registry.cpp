@@ -4,7 +4,9 @@ namespace vexmora::win32 {
 
 namespace {
 
-HKEY Handle(RegKey key) { return reinterpret_cast<HKEY>(key); }
+HKEY Handle(RegKey key) {
+    return reinterpret_cast<HKEY>(key);
+}
 
 }  // namespace
 
@@ -26,7 +28,8 @@ long Registry::QueryValue(RegKey key, const std::string& name, std::uint32_t* ty
                           std::uint8_t* data, std::uint32_t* size) {
     DWORD t = 0;
     DWORD s = size ? *size : 0;
-    const LONG status = RegQueryValueExA(Handle(key), name.c_str(), nullptr, &t, data, size ? &s : nullptr);
+    const LONG status =
+        RegQueryValueExA(Handle(key), name.c_str(), nullptr, &t, data, size ? &s : nullptr);
     if (type) *type = t;
     if (size) *size = s;
     return status;
@@ -37,6 +40,8 @@ long Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
     return RegSetValueExA(Handle(key), name.c_str(), 0, type, data, size);
 }
 
-long Registry::Close(RegKey key) { return RegCloseKey(Handle(key)); }
+long Registry::Close(RegKey key) {
+    return RegCloseKey(Handle(key));
+}
 
 }  // namespace vexmora::win32

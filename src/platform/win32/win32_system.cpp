@@ -16,7 +16,7 @@ bool System::VersionInfo(const std::string& file, std::uint32_t size, void* data
 }
 
 bool System::QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
-                           std::uint32_t* length) {
+                               std::uint32_t* length) {
     void* found = nullptr;
     UINT len = 0;
     // VerQueryValueA takes a non-const block, but only reads it.
