@@ -62,10 +62,8 @@ TEST_CASE("catalogue lookup is whole-text and case-sensitive") {
     };
     const Case cases[] = {
         {"NVIDIA GeForce3 Ti 500", "NV20_2_Modes_Delta", "NVIDIA GeForce3"},
-        {"NVIDIA GeForce3 Ti 200", "NV20_1_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA Quadro DCC", "NV20_3_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA Quadro4 750 XGL", "NV10GL_Modes_Delta", "NVIDIA GeForce3"},
-        {"NVIDIA Quadro4 720 XGL", "NV10GL_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA Quadro4 900 XGL", "NV25GL_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA RIVA TNT", "NV4_Modes_Delta", "NVIDIA RIVA TNT"},
         {"NVIDIA RIVA TNT2/TNT2 Pro", "NV5_Modes_Delta", "NVIDIA GeForce3"},
@@ -73,10 +71,7 @@ TEST_CASE("catalogue lookup is whole-text and case-sensitive") {
         {"NVIDIA RIVA TNT2 Model 64/Model 64 Pro", "NV5M64_Modes_Delta",
          "NVIDIA RIVA TNT2 Model 64/Model 64 Pro"},
         {"NVIDIA GeForce4 MX 460", "NV17_Modes_Delta", "NVIDIA GeForce3"},
-        {"NVIDIA GeForce4 MX 440", "NV17_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA GeForce4 MX 420", "NV17_Modes_Delta", "NVIDIA GeForce3"},
-        {"NVIDIA GeForce4 Ti 4600", "NV25_Modes_Delta", "NVIDIA GeForce3"},
-        {"NVIDIA GeForce4 Ti 4400", "NV25_Modes_Delta", "NVIDIA GeForce3"},
         {"NVIDIA GeForce4 Ti 4200", "NV25_Modes_Delta", "NVIDIA GeForce3"},
         {"nvidia geforce3", "", ""},
         {"NVIDIA GeForce3 ", "", ""},

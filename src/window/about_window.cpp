@@ -70,10 +70,6 @@ void AboutWindow::Show() {
     ReleaseDC(nullptr, screen);
 }
 
-void AboutWindow::Close() {
-    if (hwnd_ != nullptr) DestroyWindow(hwnd_);
-}
-
 LRESULT CALLBACK AboutWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);

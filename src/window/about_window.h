@@ -10,7 +10,6 @@ public:
     explicit AboutWindow(HINSTANCE instance) : instance_(instance) {}
     // Loads the box on first use, otherwise brings the open one forward.
     void Show();
-    void Close();
     HWND Handle() const { return hwnd_; }
 
 private:

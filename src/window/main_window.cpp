@@ -56,6 +56,13 @@ bool Overlap(const ControlSpec& a, const ControlSpec& b) {
 
 }  // namespace
 
+HFONT CreateLabelFont(int dpiY) {
+    // Tahoma 8.25 pt.
+    return CreateFontA(-MulDiv(825, dpiY, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+}
+
 MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}
 
 MainWindow::~MainWindow() {
@@ -87,10 +94,7 @@ bool MainWindow::Create(FrmMain& form) {
 
     picture_ = CreateBackgroundPicture();
     pictureBrush_ = picture_ ? CreatePatternBrush(picture_) : CreateSolidBrush(kBackColour);
-    // Tahoma 8.25 pt.
-    font_ = CreateFontA(-MulDiv(825, dpiY_, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                        ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
+    font_ = CreateLabelFont(dpiY_);
 
     HMENU menu = BuildMenu();
     RECT frame = {0, 0, Pixels(kMainClient.width, false), Pixels(kMainClient.height, true)};
@@ -139,7 +143,7 @@ void MainWindow::CreateControls() {
             case ControlKind::Spin:
                 // Disabled until customizing is switched on; no buddy, the label is ours.
                 control = CreateWindowExA(
-                    0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED, x, y, w,
+                    0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS, x, y, w,
                     h, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                     nullptr);
                 // The up-down narrows itself at creation; give it its size back.

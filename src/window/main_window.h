@@ -14,6 +14,9 @@
 
 namespace vexmora::window {
 
+// The font of every label, button and the switch at this vertical DPI.
+HFONT CreateLabelFont(int dpiY);
+
 class MainWindow : public MainWindowApi {
 public:
     explicit MainWindow(HINSTANCE instance);

@@ -71,11 +71,11 @@ std::vector<HWND> TopLevel(const std::string& className) {
     return found;
 }
 
-// The control of the main window that the layout puts at this spec's place.
-HWND Control(HWND main, const ControlSpec& spec) {
+// The control of the main window that the layout puts at this place.
+HWND Control(HWND main, const ControlSpec& c) {
     HDC screen = GetDC(nullptr);
-    const int x = MulDiv(spec.left, GetDeviceCaps(screen, LOGPIXELSX), 1440);
-    const int y = MulDiv(spec.top, GetDeviceCaps(screen, LOGPIXELSY), 1440);
+    const int x = MulDiv(c.left, GetDeviceCaps(screen, LOGPIXELSX), 1440);
+    const int y = MulDiv(c.top, GetDeviceCaps(screen, LOGPIXELSY), 1440);
     ReleaseDC(nullptr, screen);
     for (HWND child : Children(main)) {
         RECT r;
@@ -87,8 +87,8 @@ HWND Control(HWND main, const ControlSpec& spec) {
 }
 
 HWND Named(HWND main, const std::string& name) {
-    for (const ControlSpec& spec : MainLayout()) {
-        if (spec.name == name) return Control(main, spec);
+    for (const ControlSpec& c : MainLayout()) {
+        if (c.name == name) return Control(main, c);
     }
     return nullptr;
 }
@@ -243,18 +243,18 @@ int CheckLayout() {
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     int placed = 0, misplaced = 0;
-    for (const ControlSpec& spec : MainLayout()) {
-        if (spec.kind == ControlKind::Line) continue;
-        HWND control = Control(main, spec);
+    for (const ControlSpec& c : MainLayout()) {
+        if (c.kind == ControlKind::Line) continue;
+        HWND control = Control(main, c);
         RECT r = {};
         if (control != nullptr) GetWindowRect(control, &r);
         const long w = r.right - r.left, h = r.bottom - r.top;
-        if (control != nullptr && w == MulDiv(spec.width, dpiX, 1440) &&
-            h == MulDiv(spec.height, dpiY, 1440)) {
+        if (control != nullptr && w == MulDiv(c.width, dpiX, 1440) &&
+            h == MulDiv(c.height, dpiY, 1440)) {
             ++placed;
         } else {
             ++misplaced;
-            std::printf("misplaced: %s (%ldx%ld)\n", spec.name.c_str(), w, h);
+            std::printf("misplaced: %s (%ldx%ld)\n", c.name.c_str(), w, h);
         }
     }
     if (misplaced == 0) std::printf("all %d in place\n", placed);

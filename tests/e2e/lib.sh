@@ -37,6 +37,16 @@ expect_box() {  # text icon(yes|no) buttons answer
   drv answer "$4"
 }
 
+# Apply, then Set Defaults, each answered Yes, each ending in the write error.
+expect_both_writes_fail() {
+  drv click "Apply Settings"
+  expect_box "Are you sure you want to apply these values to the registry?" no "Yes,No" Yes
+  expect_box "Error writing to the registry" yes "OK" OK
+  drv click "Set Defaults"
+  expect_box "AAre you sure you wish to set the Nvidia driver default values?" no "Yes,No" Yes
+  expect_box "Error writing to the registry" yes "OK" OK
+}
+
 expect_no_box() {
   [ "$(drv box 300 || true)" == "no box" ] || fail "unexpected message box"
 }
