@@ -18,6 +18,7 @@
 //   driver client                 the main window's client size in pixels
 //   driver layout                 checks every control's place and size against the layout
 //   driver repaint                has the main window and its controls painted afresh
+//   driver focus <n>              the focused control's name, then after each of n Tabs
 
 #include <windows.h>
 
@@ -267,6 +268,33 @@ int Repaint() {
     return 0;
 }
 
+std::string NameOf(HWND main, HWND control) {
+    for (const ControlSpec& c : MainLayout()) {
+        if (c.kind != ControlKind::Line && Control(main, c) == control) return c.name;
+    }
+    return "?";
+}
+
+HWND Focused(HWND main) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &info);
+    return info.hwndFocus;
+}
+
+int FocusWalk(int tabs) {
+    HWND main = RequireMain();
+    std::string walk = NameOf(main, Focused(main));
+    for (int i = 0; i < tabs; ++i) {
+        HWND before = Focused(main);
+        Key(before, VK_TAB);
+        for (int waited = 0; waited < 500 && Focused(main) == before; waited += 25) Sleep(25);
+        walk += " " + NameOf(main, Focused(main));
+    }
+    std::printf("%s\n", walk.c_str());
+    return 0;
+}
+
 int Rect() {
     RECT r;
     GetWindowRect(RequireMain(), &r);
@@ -296,6 +324,7 @@ int main(int argc, char** argv) {
     if (command == "client") return ClientSize();
     if (command == "layout") return CheckLayout();
     if (command == "repaint") return Repaint();
+    if (command == "focus") return FocusWalk(std::atoi(arg1.c_str()));
     if (command == "close") return PostMessageA(RequireMain(), WM_CLOSE, 0, 0) ? 0 : 1;
     std::fprintf(stderr, "driver: unknown command \"%s\"\n", command.c_str());
     return 2;

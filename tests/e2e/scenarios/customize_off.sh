@@ -5,7 +5,18 @@ source "$(dirname "$0")/../lib.sh"
 machine_seed xp "NVIDIA GeForce4 Ti 4200"
 start_main
 scanned=$(drv rates)
+expect_eq "focus order with the rows locked" "$(drv focus 3)" "cmdApply cmdReset Check1 cmdApply"
 drv click "Customize Rates"
+sleep 0.3
+# The click left the focus on the switch; Tab goes round from there.
+expected_walk="Check1 cmdApply cmdReset"
+row=0
+while read -r rate; do
+  row=$((row + 1))
+  [ "$rate" == "N/A" ] || expected_walk+=" UpDown$row"
+done <<<"$scanned"
+expected_walk+=" Check1"
+expect_eq "focus order with the rows editable" "$(drv focus $(($(wc -w <<<"$expected_walk") - 1)))" "$expected_walk"
 for row in 1 8 9 12; do drv step "$row" up; drv step "$row" up; done
 expect_eq "800 x 600 after two steps" "$(drv rates | sed -n 8p)" "72"
 for _ in $(seq 10); do drv step 9 up; drv step 9 down; done
