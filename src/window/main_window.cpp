@@ -128,6 +128,7 @@ void MainWindow::CreateControls() {
                 control = CreateWindowExA(0, "STATIC", c.text.c_str(),
                                           WS_CHILD | WS_VISIBLE | SS_NOPREFIX | LabelStyle(c.align),
                                           x, y, w, h, hwnd_, nullptr, instance_, nullptr);
+                labels_.insert(control);
                 if (c.row != 0) rateLabels_[c.row] = control;
                 break;
             case ControlKind::Button:
@@ -143,9 +144,9 @@ void MainWindow::CreateControls() {
             case ControlKind::Spin:
                 // Disabled until customizing is switched on; no buddy, the label is ours.
                 control = CreateWindowExA(
-                    0, UPDOWN_CLASSA, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS, x, y, w,
-                    h, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
-                    nullptr);
+                    0, UPDOWN_CLASSA, "",
+                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS, x, y, w, h,
+                    hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
                 // The up-down narrows itself at creation; give it its size back.
                 SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
                 SendMessageA(control, UDM_SETRANGE32, 1, 7);
@@ -276,6 +277,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CTLCOLORSTATIC:
+            // Check boxes ask too; the switch keeps the system's colours.
+            if (labels_.count(reinterpret_cast<HWND>(lParam)) == 0) break;
             return reinterpret_cast<LRESULT>(
                 OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
         case WM_ERASEBKGND: return 1;
@@ -284,8 +287,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             hwnd_ = nullptr;
             WindowClosed();
             return 0;
-        default: return DefWindowProcA(hwnd_, message, wParam, lParam);
+        default: break;
     }
+    return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
 void MainWindow::OnCommand(int id, HWND control) {

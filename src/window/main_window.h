@@ -56,6 +56,7 @@ private:
     HBRUSH pictureBrush_ = nullptr;
     HBITMAP backdrop_ = nullptr;
     HBRUSH backdropBrush_ = nullptr;
+    std::set<HWND> labels_;
     std::set<HWND> overLabels_;
     int dpiX_ = 96;
     int dpiY_ = 96;
