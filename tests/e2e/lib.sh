@@ -5,14 +5,10 @@ set -euo pipefail
 scenario=$(basename "$0" .sh)
 source "$(dirname "$0")/../../../scripts/machine.sh"
 # A screen of its own, so that screenshots see only this scenario's desktop.
-xvfb_log=$(mktemp)
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$xvfb_log" >/dev/null 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 100); do [ -s "$xvfb_log" ] && break; sleep 0.05; done
-[ -s "$xvfb_log" ] || { echo "Xvfb did not start" >&2; exit 1; }
-export DISPLAY=":$(head -1 "$xvfb_log")"
+unset DISPLAY
+vexmora_display
 machine_prefix "$root/build/win32/e2e/prefix-$scenario"
-trap 'machine_stop; kill $xvfb_pid 2>/dev/null; rm -f "$xvfb_log"' EXIT
+trap 'machine_stop; vexmora_display_stop' EXIT
 # Nothing Wine runs here may wait for an answer on the terminal.
 exec </dev/null
 
