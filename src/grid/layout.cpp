@@ -1,7 +1,6 @@
 #include "grid/layout.h"
 
 #include "grid/rows.h"
-#include "help/about_text.h"
 
 namespace vexmora {
 
@@ -69,13 +68,6 @@ std::vector<ControlSpec> Build() {
 const std::vector<ControlSpec>& MainLayout() {
     static const std::vector<ControlSpec> layout = Build();
     return layout;
-}
-
-std::vector<ControlSpec> AboutLayout() {
-    return {
-        {"Label1", ControlKind::Label, kAboutDisclaimer, 120, 120, 6375, 1575, Align::Center, 0},
-        {"Label2", ControlKind::Label, kAboutRights, 120, 1920, 6375, 255, Align::Center, 0},
-    };
 }
 
 }  // namespace vexmora

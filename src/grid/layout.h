@@ -26,12 +26,8 @@ struct TwipsSize {
 
 inline const std::string kMainCaption = "Windows 2000/XP Vexmora v0.6b";
 constexpr TwipsSize kMainClient = {4935, 4350};
-constexpr TwipsSize kAboutClient = {6585, 2310};
 
 // The main window's controls.
 const std::vector<ControlSpec>& MainLayout();
-
-// The About box's two labels.
-std::vector<ControlSpec> AboutLayout();
 
 }  // namespace vexmora

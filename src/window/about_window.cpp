@@ -1,7 +1,7 @@
 #include "about_window.h"
 
 #include "background.h"
-#include "grid/layout.h"
+#include "help/about.h"
 #include "platform/dialogs_api.h"
 #include "resource.h"
 

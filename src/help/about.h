@@ -1,7 +1,13 @@
 #pragma once
-// The two texts of the About box.
+// The About box: its size and its two texts.
+
+#include <vector>
+
+#include "grid/layout.h"
 
 namespace vexmora {
+
+constexpr TwipsSize kAboutClient = {6585, 2310};
 
 inline constexpr const char* kAboutDisclaimer =
     "This program may or may not work for you. Its authors will not be held responsible "
@@ -12,5 +18,13 @@ inline constexpr const char* kAboutDisclaimer =
     "download page instead.";
 
 inline constexpr const char* kAboutRights = "Vexmora (c) 2026 the Vexmora authors";
+
+// The two labels, centred, in the box's default font and colours.
+inline std::vector<ControlSpec> AboutLayout() {
+    return {
+        {"Label1", ControlKind::Label, kAboutDisclaimer, 120, 120, 6375, 1575, Align::Center, 0},
+        {"Label2", ControlKind::Label, kAboutRights, 120, 1920, 6375, 255, Align::Center, 0},
+    };
+}
 
 }  // namespace vexmora
