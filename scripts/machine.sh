@@ -26,8 +26,7 @@ machine_prefix() {
 # driver key is volatile on Windows XP and would die with the server.
 machine_seed() {
   local os=$1 adapter=$2 option=${3:-}
-  wineserver -p >/dev/null 2>&1 </dev/null || true
-  wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+  vexmora_server_up
   local sys32="$WINEPREFIX/drive_c/windows/system32"
   rm -f "$sys32/nv4_disp.dll"
   cp "$win32/tests/win32/nv4_disp.dll" "$sys32/nv4_disp.dll"

@@ -198,7 +198,7 @@ void Window::SetCaption(LabelId label, int row, const std::string& text) {
     }
 }
 
-Machine::Machine(const std::string& adapter, const std::string& os) {
+Machine::Machine(const std::string& adapter, const std::string& os) : os(os) {
     reg.PutString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion", os);
     reg.PutString("HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0",
                   std::string("\\Registry\\Machine\\System\\CurrentControlSet\\Control\\Video\\") +
@@ -210,8 +210,7 @@ Machine::Machine(const std::string& adapter, const std::string& os) {
 }
 
 std::string Machine::DriverKey() const {
-    const Value* os = reg.Find("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion");
-    return os && os->bytes == Bytes(std::string("5.0") + '\0') ? kWin2000DriverKey : kXpDriverKey;
+    return os == "5.0" ? kWin2000DriverKey : kXpDriverKey;
 }
 
 void Machine::Step(int row, int delta) {

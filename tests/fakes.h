@@ -139,6 +139,7 @@ public:
 // A whole machine around one main window: seeded like a Windows XP or 2000 box with an
 // NVIDIA adapter, and a user who clicks.
 struct Machine {
+    std::string os;  // "CurrentVersion" at construction: "5.1" or "5.0"
     Registry reg;
     System sys;
     Display display;
