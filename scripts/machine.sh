@@ -4,7 +4,6 @@
 
 # shellcheck source=wine-env
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env"
-win32="$root/build/win32"
 
 # Makes $1 a copy of the base prefix: the program files are linked once, the registry
 # is copied afresh each time, so every run starts from the same machine.
@@ -29,23 +28,23 @@ machine_seed() {
   vexmora_server_up
   local sys32="$WINEPREFIX/drive_c/windows/system32"
   rm -f "$sys32/nv4_disp.dll"
-  cp "$win32/tests/win32/nv4_disp.dll" "$sys32/nv4_disp.dll"
+  cp "$bin/tests/win32/nv4_disp.dll" "$sys32/nv4_disp.dll"
   local version=5.1
   [ "$os" = 2000 ] && version=5.0
   wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d "$version" /f >/dev/null
   if [ "$os" = 2000 ]; then
-    DRIVER_KEY=$(wine "$win32/e2e/machine.exe" 2000 "$adapter" $option | tr -d '\r')
+    DRIVER_KEY=$(wine "$bin/e2e/machine.exe" 2000 "$adapter" $option | tr -d '\r')
   else
-    DRIVER_KEY=$(wine "$win32/e2e/machine.exe" xp "$adapter" | tr -d '\r')
+    DRIVER_KEY=$(wine "$bin/e2e/machine.exe" xp "$adapter" | tr -d '\r')
   fi
   export DRIVER_KEY
 }
 
-drv() { wine "$win32/e2e/driver.exe" "$@" | tr -d '\r'; }
+drv() { wine "$bin/e2e/driver.exe" "$@" | tr -d '\r'; }
 
 # Starts vexmora.exe in the background; VEXMORA_PID is the Wine process.
 start_vexmora() {
-  wine "$win32/vexmora.exe" >/dev/null 2>&1 &
+  "$WINE" "$bin/vexmora.exe" >/dev/null 2>&1 &
   VEXMORA_PID=$!
 }
 

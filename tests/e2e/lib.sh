@@ -9,7 +9,7 @@ source "$(dirname "$0")/../../../scripts/machine.sh"
 # A screen of its own, so that screenshots see only this scenario's desktop.
 unset DISPLAY
 vexmora_display
-machine_prefix "$root/build/win32/e2e/prefix-$scenario"
+machine_prefix "$bin/e2e/prefix-$scenario"
 trap 'machine_stop; vexmora_display_stop' EXIT
 # Nothing Wine runs here may wait for an answer on the terminal.
 exec </dev/null

@@ -4,8 +4,14 @@ namespace vexmora::win32 {
 
 namespace {
 
+// The predefined roots are sign-extended handles in 64-bit Windows: name them, rather
+// than widening their 32-bit values.
 HKEY Handle(RegKey key) {
-    return reinterpret_cast<HKEY>(key);
+    switch (key) {
+        case kHKeyCurrentUser: return HKEY_CURRENT_USER;
+        case kHKeyLocalMachine: return HKEY_LOCAL_MACHINE;
+        default: return reinterpret_cast<HKEY>(key);
+    }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 source "$(dirname "$0")/../lib.sh"
 machine_seed 2000 "NVIDIA GeForce4 Ti 4200" volatile
 start_main
-wine "$win32/e2e/machine.exe" delete 'SYSTEM\CurrentControlSet\Services\nv4\Device0' || fail "delete Device0"
+wine "$bin/e2e/machine.exe" delete 'SYSTEM\CurrentControlSet\Services\nv4\Device0' || fail "delete Device0"
 expect_both_writes_fail
 wine reg query 'HKLM\SYSTEM\CurrentControlSet\Services\nv4\Device0' >/dev/null 2>&1 &&
   fail "Device0 was created"
