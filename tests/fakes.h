@@ -1,145 +1,207 @@
 #pragma once
-// In-memory stand-ins for the Windows services, shared by every host test.
+// In-memory stand-ins for the Windows services, shared by every host test, and a whole
+// machine around one main window.
 
-#include <cstdint>
+#include <algorithm>
+#include <cctype>
+#include <cstring>
 #include <deque>
 #include <map>
 #include <set>
-#include <string>
 #include <vector>
 
-#include "grid/frm_main.h"
+#include "app/frm_main.h"
 
 namespace vexmora::fake {
 
-struct Value {
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> bytes;
-    bool operator==(const Value& o) const { return type == o.type && bytes == o.bytes; }
-};
-
-// Keys and values are matched without regard to case, as Windows does; values are
-// raw bytes with a type, so malformed data exists here as it does in Windows.
+// Keys and values match without regard to case, as in Windows; values are raw bytes with
+// a type, so malformed data exists here as it does there.
 class Registry : public RegistryApi {
 public:
+    using Value = std::pair<std::uint32_t, std::vector<std::uint8_t>>;
     using Keys = std::map<std::string, std::map<std::string, Value>>;
+    Keys keys;
+    std::map<RegKey, std::string> handles;
+    bool refuseWrites = false;  // creates and sets answer ERROR_ACCESS_DENIED
 
-    long Open(RegKey root, const std::string& path, RegKey* key) override;
-    long Create(RegKey root, const std::string& path, RegKey* key) override;
+    long Open(RegKey root, const std::string& path, RegKey* key) override {
+        return keys.count(Path(root, path)) ? Handle(Path(root, path), key) : kErrorFileNotFound;
+    }
+    long Create(RegKey root, const std::string& path, RegKey* key) override {
+        if (refuseWrites) return 5;
+        return Handle(Touch(Path(root, path)), key);
+    }
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
-                    std::uint32_t* size) override;
+                    std::uint32_t* size) override {
+        if (!handles.count(key)) return kErrorInvalidHandle;
+        auto& values = keys[handles[key]];
+        if (!values.count(Lower(name))) return kErrorFileNotFound;
+        const Value& v = values[Lower(name)];
+        const auto needed = static_cast<std::uint32_t>(v.second.size());
+        if (type != nullptr) *type = v.first;
+        const bool fits = data == nullptr || *size >= needed;
+        if (data != nullptr && fits) std::copy(v.second.begin(), v.second.end(), data);
+        *size = needed;
+        return fits ? kErrorSuccess : kErrorMoreData;
+    }
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
-                  std::uint32_t size) override;
-    long Close(RegKey key) override;
+                  std::uint32_t size) override {
+        if (refuseWrites) return 5;
+        keys[handles.at(key)][Lower(name)] = {type, {data, data + size}};
+        return kErrorSuccess;
+    }
+    long Close(RegKey key) override { return handles.erase(key) ? 0 : kErrorInvalidHandle; }
 
-    // Seeding and inspection for tests, by full path under HKEY_LOCAL_MACHINE.
+    // Seeding, by path under HKEY_LOCAL_MACHINE, past any refusal.
     void Put(const std::string& path, const std::string& name, std::uint32_t type,
-             const std::vector<std::uint8_t>& bytes);
-    void PutString(const std::string& path, const std::string& name, const std::string& text);
-    void PutDword(const std::string& path, const std::string& name, std::uint32_t value);
-    const Value* Find(const std::string& path, const std::string& name) const;
-    const Keys& Snapshot() const { return keys_; }
-    std::size_t OpenHandles() const { return handles_.size(); }
-
-    // Every create or set fails with ERROR_ACCESS_DENIED, as for a user without rights.
-    bool refuseWrites = false;
+             std::vector<std::uint8_t> bytes) {
+        keys[Touch("hklm\\" + Lower(path))][Lower(name)] = {type, std::move(bytes)};
+    }
+    void PutString(const std::string& path, const std::string& name, const std::string& text) {
+        Put(path, name, kRegSz, {text.c_str(), text.c_str() + text.size() + 1});
+    }
+    void PutDword(const std::string& path, const std::string& name, std::uint32_t v) {
+        Put(path, name, kRegDword,
+            {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)});
+    }
 
 private:
-    std::string FullPath(RegKey root, const std::string& path) const;
-    Keys keys_;
-    std::map<RegKey, std::string> handles_;
+    static std::string Lower(std::string s) {
+        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        return s;
+    }
+    std::string Path(RegKey root, const std::string& path) const {
+        const std::string base = root == kHKeyLocalMachine  ? "hklm"
+                                 : root == kHKeyCurrentUser ? "hkcu"
+                                                            : handles.at(root);
+        return path.empty() ? base : base + "\\" + Lower(path);
+    }
+    // Creates the key and every missing parent.
+    const std::string& Touch(const std::string& full) {
+        for (std::size_t at = full.find('\\'); at != std::string::npos;
+             at = full.find('\\', at + 1)) {
+            keys[full.substr(0, at)];
+        }
+        return keys.emplace(full, std::map<std::string, Value>{}).first->first;
+    }
+    long Handle(const std::string& path, RegKey* key) {
+        handles[*key = next_++] = path;
+        return kErrorSuccess;
+    }
     RegKey next_ = 0x1000;
 };
 
+// One version resource: what GetFileVersionInfoSizeA claims and where VerQueryValueA points.
+struct VersionFile {
+    std::vector<std::uint8_t> data;
+    std::uint32_t claimedSize = 0;
+    bool readOk = true, queryOk = true;
+    std::int64_t recordOffset = 40;
+    std::uint32_t recordLength = 52;
+};
+
+inline VersionFile Version(std::uint16_t a, std::uint16_t b, std::uint16_t c, std::uint16_t d) {
+    VersionFile file{std::vector<std::uint8_t>(92), 92};
+    const std::uint32_t words[] = {0xFEEF04BD, 0x00010000, std::uint32_t(a) << 16 | b,
+                                   std::uint32_t(c) << 16 | d};
+    std::memcpy(file.data.data() + 40, words, sizeof words);
+    return file;
+}
+
 class System : public SystemApi {
 public:
-    struct VersionFile {
-        std::vector<std::uint8_t> data;
-        std::uint32_t claimedSize = 0;  // what GetFileVersionInfoSizeA answers
-        bool readOk = true;
-        bool queryOk = true;
-        std::int64_t recordOffset = 0;    // where VerQueryValueA points, from the block start
-        std::uint32_t recordLength = 52;  // the length it claims
-    };
-
-    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override;
-    std::uint32_t VersionInfoSize(const std::string& file) override;
-    bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override;
-    bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
-                           std::uint32_t* length) override;
-
-    // A well-formed resource with this four-part version.
-    static VersionFile Version(std::uint16_t a, std::uint16_t b, std::uint16_t c, std::uint16_t d);
-
-    std::string systemDir = "C:\\WINDOWS\\System32";
-    bool systemDirFails = false;
+    std::string systemDir = "C:\\WINDOWS\\System32";  // empty: the call fails
     std::map<std::string, VersionFile> files;
-    std::vector<std::string> asked;
+
+    std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override {
+        if (systemDir.size() >= size) return 0;
+        std::memcpy(buffer, systemDir.c_str(), systemDir.size() + 1);
+        return static_cast<std::uint32_t>(systemDir.size());
+    }
+    std::uint32_t VersionInfoSize(const std::string& file) override {
+        return files.count(file) ? files[file].claimedSize : 0;
+    }
+    bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override {
+        current_ = files.count(file) && files[file].readOk ? &files[file] : nullptr;
+        const std::size_t n = current_ ? std::min<std::size_t>(size, current_->data.size()) : 0;
+        if (n != 0) std::memcpy(data, current_->data.data(), n);
+        return current_ != nullptr;
+    }
+    bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
+                           std::uint32_t* length) override {
+        if (current_ == nullptr || !current_->queryOk || subBlock != "\\") return false;
+        // Through an integer: a lying resource may point outside the block.
+        *value = reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(block) +
+                                               std::uintptr_t(current_->recordOffset));
+        *length = current_->recordLength;
+        return true;
+    }
 
 private:
     const VersionFile* current_ = nullptr;
 };
 
-class Display : public DisplayModesApi {
-public:
-    bool EnumMode(std::int32_t index, DisplayMode* mode) override;
+struct Display : DisplayModesApi {
     std::vector<DisplayMode> modes;
-    int calls = 0;
+    bool EnumMode(std::int32_t index, DisplayMode* mode) override {
+        if (index < 0 || std::size_t(index) >= modes.size()) return false;
+        *mode = modes[index];
+        return true;
+    }
 };
 
-struct Box {
-    std::string text;
-    std::string title;
-    unsigned flags;
+struct Dialogs : DialogsApi {
+    std::vector<std::pair<std::string, unsigned>> shown;  // text, flags
+    std::deque<int> answers;  // to Yes/No questions, in order; none left answers No
+    int Show(const std::string& text, const std::string& title, unsigned flags) override {
+        shown.emplace_back(title == kTitle ? text : "wrong title: " + title, flags);
+        if (flags != kMbYesNo) return kIdOk;
+        const int answer = answers.empty() ? kIdNo : answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
 };
 
-class Dialogs : public DialogsApi {
-public:
-    int Show(const std::string& text, const std::string& title, unsigned flags) override;
-    std::vector<Box> shown;
-    // Answers to Yes/No questions, in order; a question with none left is answered No.
-    std::deque<int> answers;
-};
-
-class Help : public HelpApi {
-public:
-    std::string ProgramFolder() override { return folder; }
-    bool OrdinaryFileExists(const std::string& path) override { return files.count(path) != 0; }
-    std::uintptr_t HtmlHelp(std::uintptr_t owner, const std::string& path, unsigned command,
-                            std::uintptr_t data) override;
-
-    struct Call {
-        std::uintptr_t owner;
-        std::string path;
-        unsigned command;
-        std::uintptr_t data;
-    };
-    std::string folder = "C:\\Program Files\\Vexmora";
+struct Help : HelpApi {
     std::set<std::string> files;
     std::uintptr_t viewer = 0x4242;
-    std::vector<Call> calls;
+    std::vector<std::string> opened;  // path and command of each call
+    std::string ProgramFolder() override { return "C:\\Vexmora"; }
+    bool OrdinaryFileExists(const std::string& path) override { return files.count(path) != 0; }
+    std::uintptr_t HtmlHelp(std::uintptr_t, const std::string& path, unsigned command,
+                            std::uintptr_t data) override {
+        opened.push_back(path + " " + std::to_string(command) + " " + std::to_string(data));
+        return viewer;
+    }
 };
 
-class Window : public MainWindowApi {
-public:
-    void SetCaption(LabelId label, int row, const std::string& text) override;
+struct Window : MainWindowApi {
+    std::map<std::string, std::string> captions;  // "lblOS", "Label25", ...
+    std::array<int, kRowCount> positions;
+    std::array<bool, kRowCount> enabled{};
+    int aboutShown = 0;
+    bool ended = false;
+    Window() { positions.fill(1); }
+
+    void SetCaption(LabelId label, int row, const std::string& text) override {
+        const char* names[] = {"lblAdapters", "lblOS", "lblDetVersion"};
+        captions[label == LabelId::Rate ? "Label" + std::to_string(24 + row)
+                                        : names[static_cast<int>(label)]] = text;
+    }
     int SpinPosition(int row) override { return positions[row - 1]; }
     void SetSpinPosition(int row, int position) override { positions[row - 1] = position; }
     void EnableSpin(int row, bool on) override { enabled[row - 1] = on; }
     void ShowAbout() override { ++aboutShown; }
     void EndProgram() override { ended = true; }
-
-    std::map<std::string, std::string> captions;  // "lblOS", "Label25", ...
-    int positions[20] = {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    bool enabled[20] = {};
-    int aboutShown = 0;
-    bool ended = false;
 };
 
-// A whole machine around one main window: seeded like a Windows XP or 2000 box with an
-// NVIDIA adapter, and a user who clicks.
+// Windows XP ("5.1") or 2000 ("5.0") with the adapter, a Detonator 45.23 driver, and
+// 800 x 600 and 1024 x 768 offered at 60 Hz; a user who clicks.
 struct Machine {
-    std::string os;  // "CurrentVersion" at construction: "5.1" or "5.0"
+    static constexpr const char* kXpKey =
+        "SYSTEM\\CurrentControlSet\\Control\\Video\\{23A77BF7-ED96-40EC-AF06-9B1F4867732A}\\0000";
+    static constexpr const char* k2000Key = "SYSTEM\\CurrentControlSet\\Services\\nv4\\Device0";
+    std::string driverKey;
     Registry reg;
     System sys;
     Display display;
@@ -148,22 +210,25 @@ struct Machine {
     Window window;
     FrmMain frm{Platform{reg, sys, display, dialogs, help}, window};
 
-    static constexpr const char* kGuid = "{23A77BF7-ED96-40EC-AF06-9B1F4867732A}";
-    static constexpr const char* kXpDriverKey =
-        "SYSTEM\\CurrentControlSet\\Control\\Video\\{23A77BF7-ED96-40EC-AF06-9B1F4867732A}\\0000";
-    static constexpr const char* kWin2000DriverKey =
-        "SYSTEM\\CurrentControlSet\\Services\\nv4\\Device0";
-
-    // Windows XP (or "5.0" for 2000) with the adapter, a Detonator 45.23 driver and 1024 x 768
-    // and 800 x 600 offered at 60 Hz.
     explicit Machine(const std::string& adapter = "NVIDIA GeForce4 Ti 4200",
-                     const std::string& os = "5.1");
-    std::string DriverKey() const;
-
-    // The user clicks a spin arrow: +1 up, -1 down. Nothing happens on a disabled control.
-    void Step(int row, int delta);
+                     const std::string& os = "5.1")
+        : driverKey(os == "5.0" ? k2000Key : kXpKey) {
+        reg.PutString("SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion", os);
+        reg.PutString("HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0",
+                      std::string("\\Registry\\Machine\\") + kXpKey);
+        reg.PutDword(driverKey, "UseCompressedModeFormat", 1);
+        reg.PutString(driverKey, "Device Description", adapter);
+        sys.files["C:\\WINDOWS\\System32\\nv4_disp.dll"] = Version(6, 14, 10, 4523);
+        display.modes = {{32, 800, 600, 60}, {32, 1024, 768, 60}};
+    }
+    std::string Rate(int row) { return window.captions["Label" + std::to_string(24 + row)]; }
+    // A click on a spin arrow (+1 up, -1 down): like the real control, it reports its
+    // position also when the end of the range keeps it where it was.
+    void Step(int row, int delta) {
+        if (!window.enabled[row - 1]) return;
+        window.positions[row - 1] = std::clamp(window.positions[row - 1] + delta, 1, 7);
+        frm.StepRate(row);
+    }
 };
-
-std::vector<std::uint8_t> Bytes(const std::string& text);
 
 }  // namespace vexmora::fake

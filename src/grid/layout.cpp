@@ -26,39 +26,49 @@ std::string ResolutionLabelName(int row) {
 
 std::vector<ControlSpec> Build() {
     std::vector<ControlSpec> c = {
-        {"cmdApply", ControlKind::Button, "Apply Settings", 120, 3840, 1455, 375, Align::Center, 0},
-        {"cmdReset", ControlKind::Button, "Set Defaults", 1800, 3840, 1215, 375, Align::Center, 0},
+        {IDC_CMDAPPLY, "cmdApply", ControlKind::Button, "Apply Settings", 120, 3840, 1455, 375,
+         Align::Center, 0},
+        {IDC_CMDRESET, "cmdReset", ControlKind::Button, "Set Defaults", 1800, 3840, 1215, 375,
+         Align::Center, 0},
     };
     for (int row = 1; row <= kRowCount; ++row) {
         const Column& col = row <= 10 ? kLeftColumn : kRightColumn;
         const int top = kRowTop + kRowPitch * ((row - 1) % 10);
-        c.push_back({"UpDown" + std::to_string(row), ControlKind::Spin, "", col.spinLeft, top, 375,
-                     kRowHeight, Align::Center, row});
+        c.push_back({UpDownId(row), "UpDown" + std::to_string(row), ControlKind::Spin, "",
+                     col.spinLeft, top, 375, kRowHeight, Align::Center, row});
     }
-    c.push_back({"Check1", ControlKind::CheckButton, "Customize Rates", 3240, 3840, 1575, 375,
-                 Align::Center, 0});
+    c.push_back({IDC_CHECK1, "Check1", ControlKind::CheckButton, "Customize Rates", 3240, 3840,
+                 1575, 375, Align::Center, 0});
 
     const std::vector<ControlSpec> info = {
-        {"Label1", ControlKind::Label, "Device Description:", 240, 120, 1695, 255, Align::Left, 0},
-        {"lblAdapters", ControlKind::Label, "", 1560, 120, 3135, 255, Align::Right, 0},
-        {"Label4", ControlKind::Label, "OS Version:", 240, 360, 1695, 255, Align::Left, 0},
-        {"lblOS", ControlKind::Label, "", 1560, 360, 3135, 255, Align::Right, 0},
-        {"Label5", ControlKind::Label, "Detonator Version:", 240, 600, 1695, 255, Align::Left, 0},
-        {"lblDetVersion", ControlKind::Label, "", 1560, 600, 3135, 255, Align::Right, 0},
-        {"Label2", ControlKind::Label, "Resolution", 240, 960, 1095, 255, Align::Center, 0},
-        {"Label46", ControlKind::Label, "Hz", 1320, 960, 495, 255, Align::Center, 0},
-        {"Label45", ControlKind::Label, "Resolution", 2520, 960, 1215, 255, Align::Center, 0},
-        {"Label47", ControlKind::Label, "Hz", 3720, 960, 495, 255, Align::Center, 0},
-        {"Line1", ControlKind::Line, "", 2400, 960, 0, 2640, Align::Center, 0},
+        {IDC_LABEL1, "Label1", ControlKind::Label, "Device Description:", 240, 120, 1695, 255,
+         Align::Left, 0},
+        {IDC_LBLADAPTERS, "lblAdapters", ControlKind::Label, "", 1560, 120, 3135, 255, Align::Right,
+         0},
+        {IDC_LABEL4, "Label4", ControlKind::Label, "OS Version:", 240, 360, 1695, 255, Align::Left,
+         0},
+        {IDC_LBLOS, "lblOS", ControlKind::Label, "", 1560, 360, 3135, 255, Align::Right, 0},
+        {IDC_LABEL5, "Label5", ControlKind::Label, "Detonator Version:", 240, 600, 1695, 255,
+         Align::Left, 0},
+        {IDC_LBLDETVERSION, "lblDetVersion", ControlKind::Label, "", 1560, 600, 3135, 255,
+         Align::Right, 0},
+        {IDC_LABEL2, "Label2", ControlKind::Label, "Resolution", 240, 960, 1095, 255, Align::Center,
+         0},
+        {IDC_LABEL46, "Label46", ControlKind::Label, "Hz", 1320, 960, 495, 255, Align::Center, 0},
+        {IDC_LABEL45, "Label45", ControlKind::Label, "Resolution", 2520, 960, 1215, 255,
+         Align::Center, 0},
+        {IDC_LABEL47, "Label47", ControlKind::Label, "Hz", 3720, 960, 495, 255, Align::Center, 0},
+        {IDC_LINE1, "Line1", ControlKind::Line, "", 2400, 960, 0, 2640, Align::Center, 0},
     };
     c.insert(c.end(), info.begin(), info.end());
     for (int row = 1; row <= kRowCount; ++row) {
         const Column& col = row <= 10 ? kLeftColumn : kRightColumn;
         const int top = kRowTop + kRowPitch * ((row - 1) % 10);
-        c.push_back({ResolutionLabelName(row), ControlKind::Label, ResolutionText(kRows[row - 1]),
-                     col.resolutionLeft, top, col.resolutionWidth, kRowHeight, Align::Center, 0});
-        c.push_back({"Label" + std::to_string(24 + row), ControlKind::Label, "", col.rateLeft, top,
-                     495, kRowHeight, Align::Center, row});
+        c.push_back({ResolutionLabelId(row), ResolutionLabelName(row), ControlKind::Label,
+                     ResolutionText(kRows[row - 1]), col.resolutionLeft, top, col.resolutionWidth,
+                     kRowHeight, Align::Center, 0});
+        c.push_back({RateLabelId(row), "Label" + std::to_string(24 + row), ControlKind::Label, "",
+                     col.rateLeft, top, 495, kRowHeight, Align::Center, row});
     }
     return c;
 }

@@ -6,12 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "grid/control_ids.h"
+
 namespace vexmora {
 
 enum class ControlKind { Label, Button, CheckButton, Spin, Line };
 enum class Align { Left, Center, Right };
 
 struct ControlSpec {
+    int id;
     std::string name;
     ControlKind kind;
     std::string text;

@@ -22,8 +22,10 @@ inline constexpr const char* kAboutRights = "Vexmora (c) 2026 the Vexmora author
 // The two labels, centred, in the box's default font and colours.
 inline std::vector<ControlSpec> AboutLayout() {
     return {
-        {"Label1", ControlKind::Label, kAboutDisclaimer, 120, 120, 6375, 1575, Align::Center, 0},
-        {"Label2", ControlKind::Label, kAboutRights, 120, 1920, 6375, 255, Align::Center, 0},
+        {IDC_LABEL1, "Label1", ControlKind::Label, kAboutDisclaimer, 120, 120, 6375, 1575,
+         Align::Center, 0},
+        {IDC_LABEL2, "Label2", ControlKind::Label, kAboutRights, 120, 1920, 6375, 255,
+         Align::Center, 0},
     };
 }
 

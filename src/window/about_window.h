@@ -3,23 +3,21 @@
 
 #include <windows.h>
 
+#include "base_window.h"
+
 namespace vexmora::window {
 
-class AboutWindow {
+class AboutWindow : public BaseWindow<AboutWindow> {
 public:
     explicit AboutWindow(HINSTANCE instance) : instance_(instance) {}
     // Loads the box on first use, otherwise brings the open one forward.
     void Show();
-    HWND Handle() const { return hwnd_; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcA(hwnd_, message, wParam, lParam);
+    }
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HINSTANCE instance_;
-    HWND hwnd_ = nullptr;
 };
-
-// Top-level windows still open; the program ends when the last one closes.
-void WindowOpened();
-void WindowClosed();
 
 }  // namespace vexmora::window

@@ -1,11 +1,16 @@
 #pragma once
-// The main window's 640 x 480 background picture, made at start rather than shipped.
+// The main window's background picture, made at start rather than shipped.
 
 #include <windows.h>
 
 namespace vexmora::window {
 
 constexpr COLORREF kBackColour = RGB(1, 0, 66);
+
+// The picture is drawn unscaled from the client area's top-left corner at every DPI;
+// beyond it the window shows kBackColour.
+constexpr int kPictureWidth = 640;
+constexpr int kPictureHeight = 480;
 
 // A vertical gradient from grey at the top to the window's dark blue at the bottom.
 HBITMAP CreateBackgroundPicture();

@@ -4,7 +4,7 @@
 
 #include <commctrl.h>
 
-#include "grid/frm_main.h"
+#include "app/frm_main.h"
 #include "main_window.h"
 #include "win32_platform.h"
 
@@ -20,7 +20,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
 
     vexmora::window::MainWindow window(instance);
     vexmora::FrmMain form({registry, system, display, dialogs, help}, window);
-    if (!window.Create(form)) return 1;
+    if (!window.Create(form)) {
+        dialogs.Show("Vexmora could not create its window.", vexmora::kTitle,
+                     vexmora::kMbIconError);
+        return 1;
+    }
     dialogs.owner = window.Handle();
 
     // A machine that does not fit has been told so; the window is never shown.

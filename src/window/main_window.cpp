@@ -2,9 +2,9 @@
 
 #include <commctrl.h>
 
-#include "background.h"
+#include <cctype>
+
 #include "grid/layout.h"
-#include "resource.h"
 
 namespace vexmora::window {
 
@@ -13,16 +13,12 @@ namespace {
 constexpr char kClassName[] = "VexmoraMain";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 
-// Control ids start above IDOK and IDCANCEL, which IsDialogMessage sends for Enter and Esc.
-constexpr int kFirstControlId = 100;
-enum MenuId { kMenuExit = 1000, kMenuTopics, kMenuAbout };
-
 HMENU BuildMenu() {
     HMENU file = CreatePopupMenu();
-    AppendMenuA(file, MF_STRING, kMenuExit, "Exit");
+    AppendMenuA(file, MF_STRING, IDM_EXIT, "Exit");
     HMENU help = CreatePopupMenu();
-    AppendMenuA(help, MF_STRING, kMenuTopics, "Topics...");
-    AppendMenuA(help, MF_STRING, kMenuAbout, "About...");
+    AppendMenuA(help, MF_STRING, IDM_TOPICS, "Topics...");
+    AppendMenuA(help, MF_STRING, IDM_ABOUT, "About...");
     HMENU bar = CreateMenu();
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File");
     AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
@@ -49,9 +45,27 @@ UINT LabelFormat(Align align) {
     return DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
 }
 
-bool Overlap(const ControlSpec& a, const ControlSpec& b) {
-    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
-           b.top < a.top + a.height;
+struct ControlClass {
+    const char* name;
+    DWORD style;
+};
+
+ControlClass ClassOf(const ControlSpec& c) {
+    switch (c.kind) {
+        case ControlKind::Label: return {"STATIC", SS_NOPREFIX | LabelStyle(c.align)};
+        case ControlKind::Line: return {"STATIC", SS_BLACKRECT};
+        case ControlKind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
+        case ControlKind::CheckButton:
+            return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE};
+        case ControlKind::Spin:
+            // Disabled until customizing is switched on; no buddy, the label is ours.
+            return {UPDOWN_CLASSA, WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS};
+    }
+    return {"STATIC", 0};
+}
+
+bool IsSpin(int id) {
+    return id >= UpDownId(1) && id <= UpDownId(kRowCount);
 }
 
 }  // namespace
@@ -63,14 +77,8 @@ HFONT CreateLabelFont(int dpiY) {
                        DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
 }
 
-MainWindow::MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}
-
 MainWindow::~MainWindow() {
     if (font_) DeleteObject(font_);
-    if (backdropBrush_) DeleteObject(backdropBrush_);
-    if (backdrop_) DeleteObject(backdrop_);
-    if (pictureBrush_) DeleteObject(pictureBrush_);
-    if (picture_) DeleteObject(picture_);
 }
 
 int MainWindow::Pixels(int twips, bool vertical) const {
@@ -79,118 +87,52 @@ int MainWindow::Pixels(int twips, bool vertical) const {
 
 bool MainWindow::Create(FrmMain& form) {
     form_ = &form;
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = Proc;
-    wc.hInstance = instance_;
-    wc.hIcon = LoadIconA(instance_, MAKEINTRESOURCEA(IDI_VEXMORA));
-    wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-    wc.lpszClassName = kClassName;
-    if (!RegisterClassA(&wc)) return false;
-
     HDC screen = GetDC(nullptr);
     dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
     dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-
-    picture_ = CreateBackgroundPicture();
-    pictureBrush_ = picture_ ? CreatePatternBrush(picture_) : CreateSolidBrush(kBackColour);
     font_ = CreateLabelFont(dpiY_);
 
-    HMENU menu = BuildMenu();
-    RECT frame = {0, 0, Pixels(kMainClient.width, false), Pixels(kMainClient.height, true)};
-    AdjustWindowRectEx(&frame, kStyle, TRUE, 0);
-    hwnd_ = CreateWindowExA(0, kClassName, kMainCaption.c_str(), kStyle, CW_USEDEFAULT,
-                            CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
-                            nullptr, menu, instance_, this);
-    if (hwnd_ == nullptr) return false;
+    const SIZE client = {Pixels(kMainClient.width, false), Pixels(kMainClient.height, true)};
+    if (!CreateFrame(instance_, kClassName, nullptr, kMainCaption.c_str(), kStyle, 0, client,
+                     BuildMenu())) {
+        return false;
+    }
     // A menu bar that wrapped would have taken client height: size to the client area again.
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    const int missing = Pixels(kMainClient.height, true) - (client.bottom - client.top);
+    RECT inside, frame;
+    GetClientRect(hwnd_, &inside);
+    GetWindowRect(hwnd_, &frame);
+    const int missing = client.cy - inside.bottom;
     if (missing > 0) {
         SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
                      frame.bottom - frame.top + missing, SWP_NOMOVE | SWP_NOZORDER);
     }
     CreateControls();
-    WindowOpened();
     return true;
 }
 
 void MainWindow::CreateControls() {
-    int id = kFirstControlId;
+    // Creation order is the focus order, and a later label lies over an earlier one.
+    std::vector<SeeThroughLabels::Label> labels;
     for (const ControlSpec& c : MainLayout()) {
         const int x = Pixels(c.left, false), y = Pixels(c.top, true);
-        const int w = Pixels(c.width, false), h = Pixels(c.height, true);
-        HWND control = nullptr;
-        switch (c.kind) {
-            case ControlKind::Line: line_ = {x, y, x + 1, y + h}; continue;
-            case ControlKind::Label:
-                control = CreateWindowExA(0, "STATIC", c.text.c_str(),
-                                          WS_CHILD | WS_VISIBLE | SS_NOPREFIX | LabelStyle(c.align),
-                                          x, y, w, h, hwnd_, nullptr, instance_, nullptr);
-                labels_.insert(control);
-                if (c.row != 0) rateLabels_[c.row] = control;
-                break;
-            case ControlKind::Button:
-            case ControlKind::CheckButton: {
-                const DWORD kind =
-                    c.kind == ControlKind::Button ? BS_PUSHBUTTON : BS_AUTOCHECKBOX | BS_PUSHLIKE;
-                control = CreateWindowExA(0, "BUTTON", c.text.c_str(),
-                                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | kind, x, y, w, h,
-                                          hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                          instance_, nullptr);
-                break;
-            }
-            case ControlKind::Spin:
-                // Disabled until customizing is switched on; no buddy, the label is ours.
-                control = CreateWindowExA(
-                    0, UPDOWN_CLASSA, "",
-                    WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS, x, y, w, h,
-                    hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-                // The up-down narrows itself at creation; give it its size back.
-                SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-                SendMessageA(control, UDM_SETRANGE32, 1, 7);
-                SendMessageA(control, UDM_SETPOS32, 0, 1);
-                spins_[c.row] = control;
-                break;
-        }
-        ++id;
+        const int w = std::max(1, Pixels(c.width, false)), h = Pixels(c.height, true);
+        const ControlClass cls = ClassOf(c);
+        HWND control = CreateWindowExA(
+            0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        controls_[c.name] = control;
-    }
-    CreateBackdrop();
-}
-
-void MainWindow::CreateBackdrop() {
-    // A label that lies over an earlier one (the information values over their captions)
-    // paints the picture with the earlier label's text already on it, so both show.
-    const auto& layout = MainLayout();
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    backdrop_ = CreateCompatibleBitmap(screen, 640, 480);
-    ReleaseDC(nullptr, screen);
-    HGDIOBJ oldBitmap = SelectObject(dc, backdrop_);
-    RECT all = {0, 0, 640, 480};
-    FillRect(dc, &all, pictureBrush_);
-    HGDIOBJ oldFont = SelectObject(dc, font_);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
-    for (std::size_t upper = 0; upper < layout.size(); ++upper) {
-        if (layout[upper].kind != ControlKind::Label) continue;
-        for (std::size_t lower = 0; lower < upper; ++lower) {
-            const ControlSpec& under = layout[lower];
-            if (under.kind != ControlKind::Label || !Overlap(under, layout[upper])) continue;
-            RECT r = {Pixels(under.left, false), Pixels(under.top, true),
-                      Pixels(under.left + under.width, false),
-                      Pixels(under.top + under.height, true)};
-            DrawTextA(dc, under.text.c_str(), -1, &r, LabelFormat(under.align));
-            overLabels_.insert(controls_[layout[upper].name]);
+        if (c.kind == ControlKind::Label) {
+            labels.push_back({control, {x, y, x + w, y + h}, c.text, LabelFormat(c.align)});
+        }
+        if (c.kind == ControlKind::Spin) {
+            // The up-down narrows itself at creation; give it its size back.
+            SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageA(control, UDM_SETRANGE32, 1, 7);
+            SendMessageA(control, UDM_SETPOS32, 0, 1);
         }
     }
-    SelectObject(dc, oldFont);
-    SelectObject(dc, oldBitmap);
-    DeleteDC(dc);
-    backdropBrush_ = CreatePatternBrush(backdrop_);
+    labels_.Create(hwnd_, font_, labels);
 }
 
 void MainWindow::Show(int how) {
@@ -204,6 +146,7 @@ void MainWindow::Show(int how) {
 int MainWindow::RunMessageLoop() {
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (ForwardKey(msg)) continue;
         HWND about = about_.Handle();
         if (about != nullptr && IsDialogMessageA(about, &msg)) continue;
         if (hwnd_ != nullptr && IsDialogMessageA(hwnd_, &msg)) continue;
@@ -213,36 +156,45 @@ int MainWindow::RunMessageLoop() {
     return static_cast<int>(msg.wParam);
 }
 
-void MainWindow::SetCaption(LabelId label, int row, const std::string& text) {
-    HWND control = nullptr;
-    switch (label) {
-        case LabelId::Adapters: control = controls_["lblAdapters"]; break;
-        case LabelId::Os: control = controls_["lblOS"]; break;
-        case LabelId::DetVersion: control = controls_["lblDetVersion"]; break;
-        case LabelId::Rate: {
-            auto it = rateLabels_.find(row);
-            if (it != rateLabels_.end()) control = it->second;
-            break;
-        }
+// Keys the dialog manager would take for itself go to the focused control instead: Enter
+// presses a push button however the focus got there, and the arrows step a spin control.
+bool MainWindow::ForwardKey(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr || GetParent(msg.hwnd) != hwnd_) {
+        return false;
     }
-    if (control != nullptr) SetWindowTextA(control, text.c_str());
+    const int id = GetDlgCtrlID(msg.hwnd);
+    if (msg.wParam == VK_RETURN && (id == IDC_CMDAPPLY || id == IDC_CMDRESET)) {
+        SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
+        return true;
+    }
+    if ((msg.wParam == VK_UP || msg.wParam == VK_DOWN) && IsSpin(id)) {
+        DispatchMessageA(&msg);
+        return true;
+    }
+    return false;
 }
 
-HWND MainWindow::Spin(int row) const {
-    auto it = spins_.find(row);
-    return it == spins_.end() ? nullptr : it->second;
+void MainWindow::SetCaption(LabelId label, int row, const std::string& text) {
+    int id = 0;
+    switch (label) {
+        case LabelId::Adapters: id = IDC_LBLADAPTERS; break;
+        case LabelId::Os: id = IDC_LBLOS; break;
+        case LabelId::DetVersion: id = IDC_LBLDETVERSION; break;
+        case LabelId::Rate: id = RateLabelId(row); break;
+    }
+    SetDlgItemTextA(hwnd_, id, text.c_str());
 }
 
 int MainWindow::SpinPosition(int row) {
-    return static_cast<int>(SendMessageA(Spin(row), UDM_GETPOS32, 0, 0));
+    return static_cast<int>(SendDlgItemMessageA(hwnd_, UpDownId(row), UDM_GETPOS32, 0, 0));
 }
 
 void MainWindow::SetSpinPosition(int row, int position) {
-    SendMessageA(Spin(row), UDM_SETPOS32, 0, position);
+    SendDlgItemMessageA(hwnd_, UpDownId(row), UDM_SETPOS32, 0, position);
 }
 
 void MainWindow::EnableSpin(int row, bool enabled) {
-    EnableWindow(Spin(row), enabled);
+    EnableWindow(GetDlgItem(hwnd_, UpDownId(row)), enabled);
 }
 
 void MainWindow::ShowAbout() {
@@ -253,88 +205,82 @@ void MainWindow::EndProgram() {
     PostQuitMessage(0);
 }
 
-LRESULT CALLBACK MainWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (self == nullptr || self->hwnd_ == nullptr)
-        return DefWindowProcA(hwnd, message, wParam, lParam);
-    return self->HandleMessage(message, wParam, lParam);
-}
-
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_COMMAND: OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+        case WM_COMMAND: OnCommand(LOWORD(wParam)); return 0;
         case WM_VSCROLL:
-        case WM_HSCROLL:
-            // An up-down reports each change of position with SB_THUMBPOSITION.
-            if (LOWORD(wParam) == SB_THUMBPOSITION) {
-                for (const auto& [row, spin] : spins_) {
-                    if (spin == reinterpret_cast<HWND>(lParam)) form_->StepRate(row);
-                }
+        case WM_HSCROLL: {
+            // An up-down reports each click or key with SB_THUMBPOSITION, also at the ends
+            // of its range, where the position stays.
+            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
+            if (LOWORD(wParam) == SB_THUMBPOSITION && IsSpin(id)) {
+                form_->StepRate(id - UpDownId(1) + 1);
             }
             return 0;
-        case WM_CTLCOLORSTATIC:
+        }
+        case WM_CTLCOLORSTATIC: {
             // Check boxes ask too; the switch keeps the system's colours.
-            if (labels_.count(reinterpret_cast<HWND>(lParam)) == 0) break;
+            const auto control = reinterpret_cast<HWND>(lParam);
+            if (!labels_.Has(control)) break;
             return reinterpret_cast<LRESULT>(
-                OnColorStatic(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+                labels_.ColorStatic(reinterpret_cast<HDC>(wParam), control));
+        }
+        case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_MENUCHAR:
+            if (HIWORD(wParam) & MF_SYSMENU) break;
+            return OnMenuChar(static_cast<char>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam));
         case WM_ERASEBKGND: return 1;
-        case WM_PAINT: OnPaint(); return 0;
-        case WM_DESTROY:
-            hwnd_ = nullptr;
-            WindowClosed();
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            labels_.Paint(BeginPaint(hwnd_, &ps));
+            EndPaint(hwnd_, &ps);
             return 0;
+        }
         default: break;
     }
     return DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-void MainWindow::OnCommand(int id, HWND control) {
+void MainWindow::OnCommand(int id) {
     switch (id) {
-        case kMenuExit: form_->mnuExit_Click(); return;
-        case kMenuTopics: form_->mnuTopics_Click(); return;
-        case kMenuAbout: form_->mnuAbout_Click(); return;
+        case IDC_CMDAPPLY: form_->cmdApply_Click(); break;
+        case IDC_CMDRESET: form_->cmdReset_Click(); break;
+        case IDC_CHECK1: form_->Check1_Click(); break;
+        case IDM_EXIT: form_->mnuExit_Click(); break;
+        case IDM_TOPICS: form_->mnuTopics_Click(); break;
+        case IDM_ABOUT: form_->mnuAbout_Click(); break;
         default: break;
     }
-    if (control == nullptr) return;
-    if (control == controls_["cmdApply"]) form_->cmdApply_Click();
-    if (control == controls_["cmdReset"]) form_->cmdReset_Click();
-    if (control == controls_["Check1"]) form_->Check1_Click();
 }
 
-HBRUSH MainWindow::OnColorStatic(HDC dc, HWND label) {
-    // Labels are see-through: they paint the piece of the picture that lies under them,
-    // so a changed text never leaves the old one behind.
-    POINT origin = {0, 0};
-    MapWindowPoints(label, hwnd_, &origin, 1);
-    SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(COLOR_ACTIVEBORDER));
-    return overLabels_.count(label) != 0 && backdropBrush_ != nullptr ? backdropBrush_
-                                                                      : pictureBrush_;
-}
-
-void MainWindow::OnPaint() {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd_, &ps);
-    RECT client;
-    GetClientRect(hwnd_, &client);
-    HBRUSH back = CreateSolidBrush(kBackColour);
-    FillRect(dc, &client, back);
-    DeleteObject(back);
-    if (picture_ != nullptr) {
-        HDC source = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(source, picture_);
-        BitBlt(dc, 0, 0, 640, 480, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
+// Another window (a message box, the About box) takes the focus away; when this one is
+// active again, the control that had it gets it back, as in a dialog.
+void MainWindow::OnActivate(bool active) {
+    if (!active) {
+        HWND focus = GetFocus();
+        if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
+        return;
     }
-    HBRUSH lineBrush = GetSysColorBrush(COLOR_WINDOWTEXT);
-    FillRect(dc, &line_, lineBrush);
-    EndPaint(hwnd_, &ps);
+    HWND focus = lastFocus_;
+    if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
+        focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
+    }
+    SetFocus(focus != nullptr ? focus : hwnd_);
+}
+
+// The menu captions carry no access-key marker: Alt and a caption's first letter open
+// that menu, and a letter in an open menu chooses the item it begins.
+LRESULT MainWindow::OnMenuChar(char key, HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[32] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        if (std::toupper(static_cast<unsigned char>(text[0])) ==
+            std::toupper(static_cast<unsigned char>(key))) {
+            return MAKELRESULT(i, MNC_EXECUTE);
+        }
+    }
+    return MAKELRESULT(0, MNC_IGNORE);
 }
 
 }  // namespace vexmora::window

@@ -4,22 +4,20 @@
 
 #include <windows.h>
 
-#include <map>
-#include <set>
-#include <string>
-
 #include "about_window.h"
-#include "grid/frm_main.h"
+#include "app/frm_main.h"
+#include "base_window.h"
 #include "platform/window_api.h"
+#include "see_through.h"
 
 namespace vexmora::window {
 
 // The font of every label, button and the switch at this vertical DPI.
 HFONT CreateLabelFont(int dpiY);
 
-class MainWindow : public MainWindowApi {
+class MainWindow : public BaseWindow<MainWindow>, public MainWindowApi {
 public:
-    explicit MainWindow(HINSTANCE instance);
+    explicit MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}
     ~MainWindow() override;
 
     // Creates the window and its controls, hidden, forwarding events to form.
@@ -27,7 +25,7 @@ public:
     void Show(int how);
     // Runs until the program ends; answers the exit code.
     int RunMessageLoop();
-    HWND Handle() const { return hwnd_; }
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // MainWindowApi
     void SetCaption(LabelId label, int row, const std::string& text) override;
@@ -38,32 +36,21 @@ public:
     void EndProgram() override;
 
 private:
-    static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
-    void CreateBackdrop();
-    void OnCommand(int id, HWND control);
-    void OnPaint();
-    HBRUSH OnColorStatic(HDC dc, HWND label);
+    bool ForwardKey(const MSG& msg);
+    void OnCommand(int id);
+    void OnActivate(bool active);
+    LRESULT OnMenuChar(char key, HMENU menu);
     int Pixels(int twips, bool vertical) const;
-    HWND Spin(int row) const;
 
     HINSTANCE instance_;
-    HWND hwnd_ = nullptr;
     FrmMain* form_ = nullptr;
     HFONT font_ = nullptr;
-    HBITMAP picture_ = nullptr;
-    HBRUSH pictureBrush_ = nullptr;
-    HBITMAP backdrop_ = nullptr;
-    HBRUSH backdropBrush_ = nullptr;
-    std::set<HWND> labels_;
-    std::set<HWND> overLabels_;
     int dpiX_ = 96;
     int dpiY_ = 96;
-    RECT line_ = {};
-    std::map<std::string, HWND> controls_;
-    std::map<int, HWND> rateLabels_;
-    std::map<int, HWND> spins_;
+    // The control that had the focus when another window took it, to get it back.
+    HWND lastFocus_ = nullptr;
+    SeeThroughLabels labels_;
     AboutWindow about_;
 };
 

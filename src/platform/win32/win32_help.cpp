@@ -8,9 +8,14 @@ using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
 // hhctrl.ocx is loaded on first use, so a machine without HTML Help still runs the
 // program; the library stays loaded for the help window that lives on after the call.
+// It is named by its full path in the system directory: a bare name would let a file of
+// that name in the program's folder or the current folder be loaded instead.
 HtmlHelpFn HtmlHelpEntry() {
     static HtmlHelpFn entry = [] {
-        HMODULE library = LoadLibraryA("hhctrl.ocx");
+        char folder[MAX_PATH] = {};
+        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) return HtmlHelpFn{};
+        HMODULE library = LoadLibraryA((std::string(folder, length) + "\\hhctrl.ocx").c_str());
         return library ? reinterpret_cast<HtmlHelpFn>(
                              reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
                        : nullptr;

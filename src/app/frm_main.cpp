@@ -1,4 +1,4 @@
-#include "grid/frm_main.h"
+#include "app/frm_main.h"
 
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
@@ -11,6 +11,7 @@ namespace vexmora {
 FrmMain::FrmMain(Platform platform, MainWindowApi& window) : platform_(platform), window_(window) {}
 
 bool FrmMain::Form_Load() {
+    for (int row = 1; row <= kRowCount; ++row) positions_[row - 1] = window_.SpinPosition(row);
     CheckDisplayModes();
     const StartupInfo info = RunStartupChecks(platform_.registry, platform_.system);
     SetInfoCaption(LabelId::Os, lblOS_, info.lblOS);
@@ -21,20 +22,24 @@ bool FrmMain::Form_Load() {
         platform_.dialogs.Show(info.failure, kTitle, kMbIconError);
         return false;
     }
-    strModesValue_ = FindAdapterProfile(lblAdapters_);
+    FindAdapterProfile(lblAdapters_);
     return true;
 }
 
-std::string FrmMain::FindAdapterProfile(const std::string& description) {
-    const AdapterProfile* profile = FindAdapter(description);
-    if (profile == nullptr) return {};
-    strFactoryDelta_ = profile->factoryDelta;
-    return profile->valueName;
+void FrmMain::FindAdapterProfile(const std::string& description) {
+    if (const AdapterProfile* profile = FindAdapter(description)) {
+        strModesValue_ = profile->valueName;
+        strFactoryDelta_ = profile->factoryDelta;
+    }
 }
 
 void FrmMain::StepRate(int row) {
     if (row < 1 || row > kRowCount) return;
-    if (const auto rate = LadderRate(window_.SpinPosition(row))) SetRateCaption(row - 1, *rate);
+    // An arrow at the end of the range reports the position it already had.
+    const int position = window_.SpinPosition(row);
+    if (position == positions_[row - 1]) return;
+    positions_[row - 1] = position;
+    if (const auto rate = LadderRate(position)) SetRateCaption(row - 1, *rate);
 }
 
 void FrmMain::Check1_Click() {
@@ -61,6 +66,7 @@ void FrmMain::SyncRatePositions() {
     for (int row = 1; row <= kRowCount; ++row) {
         if (const auto position = LadderPosition(labels_[row - 1])) {
             window_.SetSpinPosition(row, *position);
+            positions_[row - 1] = *position;
         }
     }
 }

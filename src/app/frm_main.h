@@ -2,7 +2,7 @@
 // The main window's state and its events. The Win32 window owns the controls and
 // forwards each event here; everything the program decides is decided here.
 
-#include <cstdint>
+#include <array>
 #include <string>
 
 #include "grid/rows.h"
@@ -32,7 +32,7 @@ public:
     // has been told, and the program ends without showing the window.
     bool Form_Load();
 
-    // A user step of row's spin control (row 1 to 20).
+    // Row's spin control (row 1 to 20) reported its position, after a click or a key.
     void StepRate(int row);
     void Check1_Click();
     void cmdApply_Click();
@@ -41,20 +41,8 @@ public:
     void mnuTopics_Click();
     void mnuAbout_Click();
 
-    // Sets strFactoryDelta for a known adapter and answers its value name, else empty.
-    std::string FindAdapterProfile(const std::string& description);
-
-    const std::string& RateCaption(int row) const { return labels_[row - 1]; }
-    const std::string& lblOS() const { return lblOS_; }
-    const std::string& lblDetVersion() const { return lblDetVersion_; }
-    const std::string& lblAdapters() const { return lblAdapters_; }
-    const std::string& strDriverKey() const { return strDriverKey_; }
-    const std::string& strModesValue() const { return strModesValue_; }
-    const std::string& strFactoryDelta() const { return strFactoryDelta_; }
-    const std::string& strNewDelta() const { return strNewDelta_; }
-    bool blnCustomize() const { return blnCustomize_; }
-
 private:
+    void FindAdapterProfile(const std::string& description);
     void CheckDisplayModes();
     void SyncRateControls();
     void SyncRatePositions();
@@ -65,6 +53,8 @@ private:
     MainWindowApi& window_;
 
     RateLabels labels_;
+    // Where each spin control stood at its last report: a report without a move is no step.
+    std::array<int, kRowCount> positions_{};
     std::string lblOS_;
     std::string lblDetVersion_;
     std::string lblAdapters_;

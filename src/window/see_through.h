@@ -1,0 +1,51 @@
+#pragma once
+// Labels that show what lies under them: the background picture where it reaches, the
+// window's colour beyond it, and, for a label laid over an earlier one, that label's text.
+// The window's own background is painted from the same image, so the two always agree.
+
+#include <windows.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vexmora::window {
+
+class SeeThroughLabels {
+public:
+    struct Label {
+        HWND hwnd;
+        RECT rect;  // in the parent's client coordinates
+        std::string text;
+        UINT format;  // how the label lays out its text, for DrawTextA
+    };
+
+    SeeThroughLabels() = default;
+    SeeThroughLabels(const SeeThroughLabels&) = delete;
+    SeeThroughLabels& operator=(const SeeThroughLabels&) = delete;
+    ~SeeThroughLabels();
+
+    // Labels in creation order: a later label lies over an earlier one.
+    void Create(HWND parent, HFONT font, const std::vector<Label>& labels);
+    bool Has(HWND label) const { return plain_.count(label) + over_.count(label) != 0; }
+    // WM_CTLCOLORSTATIC: the brush that paints what lies under this label.
+    HBRUSH ColorStatic(HDC dc, HWND label) const;
+    // WM_PAINT: the window's background.
+    void Paint(HDC dc) const;
+
+private:
+    HBITMAP Backdrop(HDC screen, const std::vector<Label>& under) const;
+
+    HWND parent_ = nullptr;
+    HFONT font_ = nullptr;
+    SIZE size_ = {};
+    HBITMAP picture_ = nullptr;
+    HBITMAP background_ = nullptr;
+    HBITMAP overlaid_ = nullptr;
+    HBRUSH backgroundBrush_ = nullptr;
+    HBRUSH overlaidBrush_ = nullptr;
+    std::set<HWND> plain_;
+    std::set<HWND> over_;
+};
+
+}  // namespace vexmora::window

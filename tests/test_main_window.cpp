@@ -1,0 +1,131 @@
+#include <doctest/doctest.h>
+
+#include "catalogue/adapters.h"
+#include "fakes.h"
+
+using namespace vexmora;
+
+namespace {
+
+using Box = std::pair<std::string, unsigned>;
+using Boxes = std::vector<Box>;
+const Box kAskApply = {"Are you sure you want to apply these values to the registry?", kMbYesNo};
+const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?", kMbYesNo};
+const Box kWriteError = {"Error writing to the registry", kMbIconError};
+
+// The registry as it was, with one value written.
+fake::Registry::Keys With(fake::Registry::Keys keys, const std::string& key,
+                          const std::string& name, const std::string& text) {
+    fake::Registry reg;
+    reg.keys = std::move(keys);
+    reg.PutString(key, name, text);
+    return reg.keys;
+}
+
+}  // namespace
+
+TEST_CASE("the road of one typical use") {
+    fake::Machine m;
+    REQUIRE(m.frm.Form_Load());
+    m.frm.Check1_Click();
+    for (int i = 0; i < 4; ++i) m.Step(9, +1);
+    CHECK(m.Rate(9) == "85");
+    const auto before = m.reg.keys;
+    m.dialogs.answers = {kIdYes};
+    m.frm.cmdApply_Click();
+    CHECK(m.reg.keys ==
+          With(before, m.driverKey, "NV25_Modes_Delta",
+               "S 320,200,-,-;320,240,-,-;400,300,-,-;480,360,-,-;512,384,-,-;640,400,-,-;"
+               "640,480,-,-;800,600,-,70-;1024,768,-,-75;1152,864,-,-;1280,768,-,-;"
+               "1280,960,-,-;1280,1024,-,-;1600,900,-,-;1600,1024,-,-;1600,1200,-,-;"
+               "1920,1080,-,-;1920,1200,-,-;1920,1440,-,-;2048,1536,-,-;" +
+                   std::string(FindAdapter("NVIDIA GeForce3")->factoryDelta + 2)));
+    CHECK(m.dialogs.shown ==
+          Boxes{kAskApply,
+                {"Values added succesfully, please remember to REBOOT your PC to apply the changes",
+                 kMbOk}});
+    CHECK(m.reg.handles.empty());
+}
+
+TEST_CASE("Set Defaults writes the factory string and rescans; No writes nothing") {
+    fake::Machine m("NVIDIA RIVA TNT", "5.0");
+    REQUIRE(m.frm.Form_Load());
+    m.frm.Check1_Click();
+    const auto before = m.reg.keys;
+    for (int i = 0; i < 6; ++i) m.Step(9, +1);
+    m.frm.cmdApply_Click();  // answered No
+    m.display.modes = {{32, 1024, 768, 75}};
+    m.frm.cmdReset_Click();  // answered No, and the grid is rescanned all the same
+    CHECK(m.Rate(9) == "75");
+    CHECK(m.reg.keys == before);
+    CHECK(m.dialogs.shown == Boxes{kAskApply, kAskReset});
+    // The control still stands at 7: up moves nothing, down steps to 100.
+    m.Step(9, +1);
+    CHECK(m.Rate(9) == "75");
+    m.Step(9, -1);
+    CHECK(m.Rate(9) == "100");
+
+    m.dialogs.answers = {kIdYes};
+    m.frm.cmdReset_Click();
+    CHECK(m.reg.keys == With(before, m.driverKey, "NV4_Modes_Delta",
+                             FindAdapter("NVIDIA RIVA TNT")->factoryDelta));
+    CHECK(m.Rate(9) == "75");
+    CHECK(m.dialogs.shown.back() == Box{"Default values reset successfully", kMbOk});
+}
+
+TEST_CASE("a write that fails ends in the error box and changes nothing") {
+    for (bool known : {false, true}) {
+        CAPTURE(known);
+        fake::Machine m(known ? "NVIDIA GeForce4 Ti 4200" : "NVIDIA GeForce FX 5200");
+        REQUIRE(m.frm.Form_Load());
+        const auto before = m.reg.keys;
+        m.reg.refuseWrites = known;
+        m.dialogs.answers = {kIdYes, kIdYes};
+        m.frm.cmdApply_Click();
+        m.display.modes = {};
+        m.frm.cmdReset_Click();
+        CHECK(m.dialogs.shown == Boxes{kAskApply, kWriteError, kAskReset, kWriteError});
+        CHECK(m.Rate(9) == "60");  // no rescan after a failed Set Defaults
+        CHECK(m.reg.keys == before);
+        CHECK(m.reg.handles.empty());
+    }
+}
+
+TEST_CASE("the customize switch") {
+    fake::Machine m;
+    m.display.modes = {{32, 640, 480, 75}, {32, 800, 600, 90}, {32, 1024, 768, 60}};
+    REQUIRE(m.frm.Form_Load());
+    m.window.positions[6] = 2;
+    m.frm.Check1_Click();  // on: rows with a rate open, ladder rates set the position
+    for (int row = 1; row <= kRowCount; ++row)
+        CHECK(m.window.enabled[row - 1] == (row >= 7 && row <= 9));
+    CHECK(m.window.positions[6] == 4);
+    m.Step(8, -1);  // "90" is off the ladder and its control at 1: nothing moves
+    CHECK(m.Rate(8) == "90");
+    m.Step(8, +1);
+    CHECK(m.Rate(8) == "70");
+    m.Step(1, +1);
+    CHECK(m.Rate(1) == "N/A");
+    m.frm.Check1_Click();  // off: every row locked, the scanned rates back
+    CHECK(m.window.enabled == std::array<bool, kRowCount>{});
+    CHECK(m.Rate(8) == "90");
+}
+
+TEST_CASE("the menus: the help file, About, Exit") {
+    fake::Machine m;
+    REQUIRE(m.frm.Form_Load());
+    const Box notFound = {"Help file (vexmhelp.chm) not found", kMbIconError};
+    m.frm.mnuTopics_Click();
+    m.help.files.insert("C:\\Vexmora\\vexmhelp.chm");
+    m.frm.mnuTopics_Click();
+    m.help.viewer = 0;  // the viewer did not open
+    m.frm.mnuTopics_Click();
+    CHECK(m.dialogs.shown == Boxes{notFound, notFound});
+    CHECK(m.help.opened == std::vector<std::string>(2, "C:\\Vexmora\\vexmhelp.chm 0 0"));
+    m.frm.mnuAbout_Click();
+    m.frm.mnuAbout_Click();
+    CHECK(m.window.aboutShown == 2);
+    CHECK_FALSE(m.window.ended);
+    m.frm.mnuExit_Click();
+    CHECK(m.window.ended);
+}
