@@ -20,11 +20,10 @@ machine_prefix() {
   export WINEPREFIX=$dir
 }
 
-# Seeds the running prefix: $1 "xp" or "2000", $2 the adapter, $3 "volatile" for a 2000
-# driver key that refuses non-volatile children. Keeps one wineserver up, since the
-# driver key is volatile on Windows XP and would die with the server.
+# Seeds the running prefix: $1 "xp" or "2000", $2 the adapter. Keeps one wineserver up,
+# since the driver key is volatile on Windows XP and would die with the server.
 machine_seed() {
-  local os=$1 adapter=$2 option=${3:-}
+  local os=$1 adapter=$2
   vexmora_server_up
   local sys32="$WINEPREFIX/drive_c/windows/system32"
   rm -f "$sys32/nv4_disp.dll"
@@ -32,15 +31,19 @@ machine_seed() {
   local version=5.1
   [ "$os" = 2000 ] && version=5.0
   wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d "$version" /f >/dev/null
-  if [ "$os" = 2000 ]; then
-    DRIVER_KEY=$(wine "$bin/e2e/machine.exe" 2000 "$adapter" $option | tr -d '\r')
-  else
-    DRIVER_KEY=$(wine "$bin/e2e/machine.exe" xp "$adapter" | tr -d '\r')
-  fi
+  DRIVER_KEY=$(wine "$bin/e2e/machine.exe" "$os" "$adapter" | tr -d '\r')
   export DRIVER_KEY
 }
 
-drv() { wine "$bin/e2e/driver.exe" "$@" | tr -d '\r'; }
+# Plays the user of the running program: see tests/e2e/user.cpp.
+user() { wine "$bin/e2e/user.exe" "$@" | tr -d '\r'; }
+
+# A screenshot of the main window, from the X display Wine draws on.
+shot() {  # file
+  local x y w h
+  read -r x y w h <<<"$(user rect)"
+  import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
+}
 
 # Starts vexmora.exe in the background; VEXMORA_PID is the Wine process.
 start_vexmora() {

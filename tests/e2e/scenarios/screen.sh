@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# What the window shows: labels repaint cleanly after changes, and at 120, 144 and 192
+# DPI every control sits where the layout puts it, each label showing what lies under it:
+# the picture, or the window's colour where a label reaches below the picture.
+source "$(dirname "$0")/../lib.sh"
+start_main
+user click Check1
+for row in 1 8 9 12; do user step $row up; user step $row up; done
+user click Check1
+sleep 0.3
+shot "$WINEPREFIX/changed.png"
+user repaint
+sleep 0.3
+shot "$WINEPREFIX/fresh.png"
+expect_eq "pixels that differ from a fresh paint" \
+  "$(compare -metric AE "$WINEPREFIX/changed.png" "$WINEPREFIX/fresh.png" null: 2>&1 || true)" "0"
+user close
+expect_exit
+
+pixel() { convert "$WINEPREFIX/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
+for dpi in 120 144 192; do
+  wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  start_main
+  expect_eq "client area at $dpi DPI" "$(user client)" \
+    "$(((4935 * dpi + 720) / 1440))x$(((4350 * dpi + 720) / 1440))"
+  expect_eq "controls in place at $dpi DPI" "$(user layout)" "all 74 in place"
+  import -window root "$WINEPREFIX/screen.png"
+  read -r x y w h <<<"$(user at Label34)"  # row 10's rate label; beside it, the window
+  expect_eq "row 10's label at its top" "$(pixel $((x + 1)) $((y + 1)))" "$(pixel $((x + w + 2)) $((y + 1)))"
+  expect_eq "row 10's label at its foot" "$(pixel $((x + 1)) $((y + h - 1)))" "$(pixel $((x + w + 2)) $((y + h - 1)))"
+  user close
+  expect_exit
+done
+expect_eq "below the picture at 192 DPI" "$(pixel $((x + 1)) $((y + h - 1)))" "srgb(1,0,66)"

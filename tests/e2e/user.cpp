@@ -1,0 +1,230 @@
+// Plays the user of a running vexmora.exe from another process: clicks, steps spin
+// controls, presses keys, reads and answers message boxes. One command per run; what it
+// reads goes to standard output.
+//
+//   user wait-main <ms>        the main window is up (exit 1 on timeout)
+//   user info | rates | spins  the information lines; the rate labels; 1/0 per spin enabled
+//   user click <name>          BM_CLICK to cmdApply, cmdReset or Check1
+//   user step <row> up|down    a mouse click on one arrow of a row's spin control
+//   user keys <key>...         real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
+//   user focus                 the name of the control that has the focus
+//   user box <ms>              the open message box: text, icon, buttons
+//   user answer <Yes|No|OK>    presses that button of the open message box
+//   user abouts                how many About boxes are open
+//   user at <name>             a control's rectangle on screen: x y width height
+//   user layout                checks every control's place and size against the layout
+//   user repaint               has the window and its controls painted afresh
+//   user client | rect | close the client size; the window on screen; its close button
+
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "grid/layout.h"
+#include "grid/rows.h"
+
+using namespace vexmora;
+
+namespace {
+
+HWND Main() {
+    return FindWindowA("VexmoraMain", nullptr);
+}
+
+std::string Text(HWND hwnd) {
+    char buffer[4096] = {};
+    GetWindowTextA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+const ControlSpec* Spec(const std::string& name) {
+    for (const ControlSpec& c : MainLayout()) {
+        if (c.name == name) return &c;
+    }
+    return nullptr;
+}
+
+HWND Item(const std::string& name) {
+    const ControlSpec* c = Spec(name);
+    return c ? GetDlgItem(Main(), c->id) : nullptr;
+}
+
+HWND Box() {
+    HWND box = FindWindowA("#32770", "Vexmora");
+    return box != nullptr && IsWindowVisible(box) ? box : nullptr;
+}
+
+bool WaitFor(int ms, bool (*ready)()) {
+    for (int waited = 0; !ready(); waited += 50) {
+        if (waited >= ms) return false;
+        Sleep(50);
+    }
+    return true;
+}
+
+int Rows(bool spins) {
+    for (int row = 1; row <= kRowCount; ++row) {
+        if (spins) std::printf("%d", IsWindowEnabled(GetDlgItem(Main(), UpDownId(row))) ? 1 : 0);
+        if (!spins) std::printf("%s\n", Text(GetDlgItem(Main(), RateLabelId(row))).c_str());
+    }
+    return std::printf(spins ? "\n" : ""), 0;
+}
+
+int Step(int row, bool up) {
+    HWND spin = GetDlgItem(Main(), UpDownId(row)), label = GetDlgItem(Main(), RateLabelId(row));
+    RECT r;
+    GetClientRect(spin, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
+    const std::string before = Text(label);
+    PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(spin, WM_LBUTTONUP, 0, at);
+    // The label changes when the step lands; at the end of the range nothing changes.
+    for (int waited = 0; waited < 500 && Text(label) == before; waited += 25) Sleep(25);
+    return 0;
+}
+
+int Keys(int count, char** names) {
+    const std::pair<const char*, WORD> keys[] = {{"Tab", VK_TAB},     {"Return", VK_RETURN},
+                                                 {"Space", VK_SPACE}, {"Up", VK_UP},
+                                                 {"Down", VK_DOWN},   {"Escape", VK_ESCAPE}};
+    for (int i = 0; i < count; ++i) {
+        std::string name = names[i];
+        WORD modifier = 0, key = 0;
+        if (name.size() > 2 && name[1] == '-') {
+            modifier = name[0] == 'S' ? VK_SHIFT : VK_MENU;
+            name = name.substr(2);
+        }
+        for (const auto& [n, vk] : keys) key = name == n ? vk : key;
+        if (key == 0) key = static_cast<WORD>(std::toupper(name[0]));
+        INPUT input[4] = {};
+        int n = 0;
+        for (WORD vk : {modifier, key, key, modifier}) {
+            if (vk == 0) continue;
+            input[n].type = INPUT_KEYBOARD;
+            input[n].ki.wVk = vk;
+            input[n].ki.dwFlags = n >= (modifier ? 2 : 1) ? KEYEVENTF_KEYUP : 0;
+            ++n;
+        }
+        SendInput(n, input, sizeof(INPUT));
+        Sleep(200);
+    }
+    return 0;
+}
+
+int Focus() {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(Main(), nullptr), &info);
+    for (const ControlSpec& c : MainLayout()) {
+        if (GetDlgItem(Main(), c.id) == info.hwndFocus)
+            return std::printf("%s\n", c.name.c_str()), 0;
+    }
+    return std::printf("%s\n", info.hwndFocus == Main() ? "the window" : "elsewhere"), 0;
+}
+
+int ShowBox(int ms) {
+    if (!WaitFor(ms, [] { return Box() != nullptr; })) return std::printf("no box\n"), 1;
+    Sleep(100);
+    std::string text, buttons;
+    for (HWND child = GetWindow(Box(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[16] = {};
+        GetClassNameA(child, cls, sizeof cls);
+        std::string& to = std::string(cls) == "Button" ? buttons : text;
+        std::string t = Text(child);
+        t.erase(std::remove(t.begin(), t.end(), '&'), t.end());  // the buttons' access keys
+        if (!t.empty()) to += (to.empty() ? "" : ",") + t;
+    }
+    HWND icon = GetDlgItem(Box(), 1088);
+    std::printf("text=%s\nicon=%s\nbuttons=%s\n", text.c_str(),
+                icon && SendMessageA(icon, STM_GETICON, 0, 0) ? "yes" : "no", buttons.c_str());
+    return 0;
+}
+
+int Answer(const std::string& button) {
+    const int id = button == "Yes" ? IDYES : button == "No" ? IDNO : IDOK;
+    HWND box = Box();
+    if (box == nullptr || !PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0)) return 1;
+    // The next box may follow at once: wait for this one to go.
+    for (int waited = 0; IsWindow(box); waited += 50) {
+        if (waited > 2000) return 1;
+        Sleep(50);
+    }
+    return 0;
+}
+
+int CheckLayout() {
+    HDC screen = GetDC(nullptr);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    int misplaced = 0;
+    for (const ControlSpec& c : MainLayout()) {
+        RECT r = {};
+        HWND control = GetDlgItem(Main(), c.id);
+        GetWindowRect(control, &r);
+        MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
+        const int x = MulDiv(c.left, dpiX, 1440), y = MulDiv(c.top, dpiY, 1440);
+        const RECT want = {x, y, x + std::max(1, MulDiv(c.width, dpiX, 1440)),
+                           y + MulDiv(c.height, dpiY, 1440)};
+        if (control == nullptr || !EqualRect(&r, &want)) {
+            ++misplaced;
+            std::printf("misplaced: %s\n", c.name.c_str());
+        }
+    }
+    if (misplaced == 0) std::printf("all %d in place\n", static_cast<int>(MainLayout().size()));
+    return misplaced == 0 ? 0 : 1;
+}
+
+int Rect(HWND hwnd) {
+    RECT r;
+    GetWindowRect(hwnd, &r);
+    return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top), 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    const std::string arg = argc > 2 ? argv[2] : "";
+    if (command == "wait-main") {
+        const bool up =
+            WaitFor(std::atoi(arg.c_str()), [] { return IsWindowVisible(Main()) != 0; });
+        return up && SetForegroundWindow(Main()) ? 0 : 1;
+    }
+    if (command == "box") return ShowBox(std::atoi(arg.c_str()));
+    if (Main() == nullptr) return std::fprintf(stderr, "user: no main window\n"), 1;
+    if (command == "info") {
+        for (const char* name : {"lblAdapters", "lblOS", "lblDetVersion"})
+            std::printf("%s=%s\n", name, Text(Item(name)).c_str());
+        return 0;
+    }
+    if (command == "rates" || command == "spins") return Rows(command == "spins");
+    if (command == "click") return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? 0 : 1;
+    if (command == "step") return Step(std::atoi(arg.c_str()), std::string(argv[3]) == "up");
+    if (command == "keys") return Keys(argc - 2, argv + 2);
+    if (command == "focus") return Focus();
+    if (command == "answer") return Answer(arg);
+    if (command == "abouts") {
+        int n = 0;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "VexmoraAbout", nullptr));) ++n;
+        return std::printf("%d\n", n), 0;
+    }
+    if (command == "at") return Rect(Item(arg));
+    if (command == "layout") return CheckLayout();
+    if (command == "rect") return Rect(Main());
+    if (command == "client") {
+        RECT r;
+        GetClientRect(Main(), &r);
+        return std::printf("%ldx%ld\n", r.right, r.bottom), 0;
+    }
+    if (command == "repaint") {
+        return RedrawWindow(Main(), nullptr, nullptr,
+                            RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW)
+                   ? 0
+                   : 1;
+    }
+    if (command == "close") return PostMessageA(Main(), WM_CLOSE, 0, 0) ? 0 : 1;
+    return std::fprintf(stderr, "user: unknown command \"%s\"\n", command.c_str()), 2;
+}
