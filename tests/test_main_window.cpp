@@ -24,29 +24,6 @@ fake::Registry::Keys With(fake::Registry::Keys keys, const std::string& key,
 
 }  // namespace
 
-TEST_CASE("the road of one typical use") {
-    fake::Machine m;
-    REQUIRE(m.frm.Form_Load());
-    m.frm.Check1_Click();
-    for (int i = 0; i < 4; ++i) m.Step(9, +1);
-    CHECK(m.Rate(9) == "85");
-    const auto before = m.reg.keys;
-    m.dialogs.answers = {kIdYes};
-    m.frm.cmdApply_Click();
-    CHECK(m.reg.keys ==
-          With(before, m.driverKey, "NV25_Modes_Delta",
-               "S 320,200,-,-;320,240,-,-;400,300,-,-;480,360,-,-;512,384,-,-;640,400,-,-;"
-               "640,480,-,-;800,600,-,70-;1024,768,-,-75;1152,864,-,-;1280,768,-,-;"
-               "1280,960,-,-;1280,1024,-,-;1600,900,-,-;1600,1024,-,-;1600,1200,-,-;"
-               "1920,1080,-,-;1920,1200,-,-;1920,1440,-,-;2048,1536,-,-;" +
-                   std::string(FindAdapter("NVIDIA GeForce3")->factoryDelta + 2)));
-    CHECK(m.dialogs.shown ==
-          Boxes{kAskApply,
-                {"Values added succesfully, please remember to REBOOT your PC to apply the changes",
-                 kMbOk}});
-    CHECK(m.reg.handles.empty());
-}
-
 TEST_CASE("Set Defaults writes the factory string and rescans; No writes nothing") {
     fake::Machine m("NVIDIA RIVA TNT", "5.0");
     REQUIRE(m.frm.Form_Load());

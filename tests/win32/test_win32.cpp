@@ -1,0 +1,110 @@
+// What only Windows can show: the real registry and its refusals, version resources,
+// display modes, file attributes, and the label font's text widths.
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include <doctest/doctest.h>
+
+#include "catalogue/adapters.h"
+#include "detect/version.h"
+#include "grid/display_scan.h"
+#include "grid/layout.h"
+#include "main_window.h"
+#include "registry_cases.h"
+#include "win32_platform.h"
+
+using namespace vexmora;
+
+namespace {
+
+// A path beside the test program, unique to this process.
+std::string Beside(const std::string& file) {
+    const std::string folder = win32::Help().ProgramFolder();
+    return folder + "\\" + file;
+}
+
+}  // namespace
+
+TEST_CASE("registry helpers on the real registry, and a write Windows refuses") {
+    const std::string base = "Software\\VexmoraTest-" + std::to_string(GetCurrentProcessId());
+    win32::Registry reg;
+    cases::RunRegistryCases(reg, kHKeyCurrentUser, base);
+    HKEY key = nullptr;
+    REQUIRE(RegCreateKeyExA(HKEY_CURRENT_USER, (base + "\\Volatile").c_str(), 0, nullptr,
+                            REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                            nullptr) == ERROR_SUCCESS);
+    RegCloseKey(key);
+    // A non-volatile key under a volatile one: ERROR_CHILD_MUST_BE_VOLATILE.
+    CHECK_FALSE(SaveSettingString(reg, kHKeyCurrentUser, base + "\\Volatile\\Child", "V", "x"));
+    SHDeleteKeyA(HKEY_CURRENT_USER, base.c_str());
+}
+
+TEST_CASE("driver version from real version resources") {
+    win32::System sys;
+    CHECK(GetVersionInfo(sys, Beside("driver_65535.dll")) == "6.13.10.65535");
+    CHECK(GetVersionInfo(sys, Beside("win32_tests.exe")) == "N/A");  // no version resource
+    CHECK(GetVersionInfo(sys, Beside("no such driver.dll")) == "N/A");
+    char expected[MAX_PATH] = {};
+    GetSystemDirectoryA(expected, MAX_PATH);
+    CHECK(GetSystemDir(sys) == expected);
+}
+
+TEST_CASE("display modes from EnumDisplaySettingsA leave no rate label empty") {
+    win32::DisplayModes display;
+    RateLabels labels;
+    CheckDisplayModes(display, labels);
+    for (const std::string& label : labels) CHECK_FALSE(label.empty());
+}
+
+TEST_CASE("the help file counts only as an ordinary file") {
+    const std::pair<const char*, DWORD> files[] = {{"plain", FILE_ATTRIBUTE_NORMAL},
+                                                   {"readonly", FILE_ATTRIBUTE_READONLY},
+                                                   {"hidden", FILE_ATTRIBUTE_HIDDEN},
+                                                   {"system", FILE_ATTRIBUTE_SYSTEM}};
+    std::string found;
+    for (const auto& [name, attributes] : files) {
+        const std::string path = Beside(name + std::to_string(GetCurrentProcessId()));
+        CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
+                                nullptr));
+        found += win32::Help().OrdinaryFileExists(path) ? name : "";
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+    }
+    CHECK(found == "plainreadonly");
+    CHECK_FALSE(win32::Help().OrdinaryFileExists(win32::Help().ProgramFolder()));
+}
+
+TEST_CASE("every text fits its control in Tahoma 8.25 pt at 96, 120 and 144 DPI") {
+    HDC dc = CreateCompatibleDC(nullptr);
+    for (int dpi : {96, 120, 144}) {
+        HFONT font = window::CreateLabelFont(dpi);
+        HGDIOBJ old = SelectObject(dc, font);
+        char face[64] = {};
+        GetTextFaceA(dc, sizeof face, face);
+        CHECK(std::string(face) == "Tahoma");
+        auto fits = [&](const std::string& text, int twips) {
+            SIZE size = {};
+            GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
+            return size.cx <= MulDiv(twips, dpi, 1440);
+        };
+        // Only this description is wider than its label; it ends in an ellipsis.
+        for (const AdapterProfile& row : AdapterTable()) {
+            CHECK(fits(row.description, 3135) !=
+                  (std::string(row.description) == "NVIDIA RIVA TNT2 Model 64/Model 64 Pro"));
+        }
+        for (const ControlSpec& c : MainLayout()) {
+            CAPTURE(c.name);
+            // Buttons draw their caption inside a frame; some labels start empty.
+            const bool button = c.kind == ControlKind::Button || c.kind == ControlKind::CheckButton;
+            const int margin = button ? 120 : 0;
+            CHECK(fits(c.row != 0 && c.kind == ControlKind::Label ? "32767"
+                       : c.name == "lblDetVersion" ? "65535.65535.65535.65535 (55.35)"
+                                                   : c.text,
+                       c.width - margin));
+        }
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    DeleteDC(dc);
+}
