@@ -24,7 +24,7 @@ fake::Registry::Keys With(fake::Registry::Keys keys, const std::string& key,
 
 }  // namespace
 
-TEST_CASE("Set Defaults writes the factory string and rescans; No writes nothing") {
+TEST_CASE("Set Defaults writes the factory string and rescans, and No writes nothing") {
     fake::Machine m("NVIDIA RIVA TNT", "5.0");
     REQUIRE(m.frm.Form_Load());
     m.frm.Check1_Click();
@@ -59,7 +59,7 @@ TEST_CASE("a write that fails ends in the error box and changes nothing") {
         m.reg.refuseWrites = known;
         m.dialogs.answers = {kIdYes, kIdYes};
         m.frm.cmdApply_Click();
-        m.display.modes = {};
+        m.display.modes = {{32, 1024, 768, 75}};
         m.frm.cmdReset_Click();
         CHECK(m.dialogs.shown == Boxes{kAskApply, kWriteError, kAskReset, kWriteError});
         CHECK(m.Rate(9) == "60");  // no rescan after a failed Set Defaults
