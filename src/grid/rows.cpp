@@ -4,7 +4,7 @@ namespace vexmora {
 
 namespace {
 
-const std::array<const char*, 7> kLadder = {"60", "70", "72", "75", "85", "100", "120"};
+const std::array<const char*, kLadderSize> kLadder = {"60", "70", "72", "75", "85", "100", "120"};
 
 }  // namespace
 

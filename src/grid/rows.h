@@ -26,7 +26,10 @@ std::string ResolutionText(const ResolutionRow& row);
 // The rate captions of the twenty rate labels, row 1 first: the grid's data.
 using RateLabels = std::array<std::string, kRowCount>;
 
-// Ladder position 1 to 7 to its rate text ("60" ... "120"); nothing for other positions.
+// The spin controls' range: one position per ladder rate.
+constexpr int kLadderSize = 7;
+
+// Ladder position 1 to kLadderSize to its rate text ("60" ... "120"); nothing for other positions.
 std::optional<std::string> LadderRate(int position);
 
 // The position whose rate text equals the text exactly; nothing for any other text.

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cctype>
 
 #include "grid/layout.h"
@@ -128,7 +129,7 @@ void MainWindow::CreateControls() {
         if (c.kind == ControlKind::Spin) {
             // The up-down narrows itself at creation; give it its size back.
             SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageA(control, UDM_SETRANGE32, 1, 7);
+            SendMessageA(control, UDM_SETRANGE32, 1, kLadderSize);
             SendMessageA(control, UDM_SETPOS32, 0, 1);
         }
     }
@@ -157,7 +158,9 @@ int MainWindow::RunMessageLoop() {
 }
 
 // Keys the dialog manager would take for itself go to the focused control instead: Enter
-// presses a push button however the focus got there, and the arrows step a spin control.
+// presses a push button however the focus got there, and an arrow steps a spin control
+// as a click on that arrow would: one press, one report, also at the end of the range.
+// (Wine's up-down repeats a key on a timer of its own until the key comes up.)
 bool MainWindow::ForwardKey(const MSG& msg) {
     if (msg.message != WM_KEYDOWN || hwnd_ == nullptr || GetParent(msg.hwnd) != hwnd_) {
         return false;
@@ -168,7 +171,10 @@ bool MainWindow::ForwardKey(const MSG& msg) {
         return true;
     }
     if ((msg.wParam == VK_UP || msg.wParam == VK_DOWN) && IsSpin(id)) {
-        DispatchMessageA(&msg);
+        const int row = id - UpDownId(1) + 1;
+        const int step = msg.wParam == VK_UP ? 1 : -1;
+        SetSpinPosition(row, std::clamp(SpinPosition(row) + step, 1, kLadderSize));
+        form_->StepRate(row);
         return true;
     }
     return false;

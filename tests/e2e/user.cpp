@@ -188,10 +188,11 @@ int Rect(HWND hwnd) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string arg = argc > 2 ? argv[2] : "";
-    if (command == "wait-main") {
-        const bool up =
-            WaitFor(std::atoi(arg.c_str()), [] { return IsWindowVisible(Main()) != 0; });
-        return up && SetForegroundWindow(Main()) ? 0 : 1;
+    if (command == "wait-main") {  // and brings it to the front for the keys
+        const int ms = std::atoi(arg.c_str());
+        if (!WaitFor(ms, [] { return IsWindowVisible(Main()) != 0; })) return 1;
+        SetForegroundWindow(Main());
+        return WaitFor(ms, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
     if (Main() == nullptr) return std::fprintf(stderr, "user: no main window\n"), 1;
