@@ -45,9 +45,10 @@ shot() {  # file
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
 }
 
-# Starts vexmora.exe in the background; VEXMORA_PID is the Wine process.
+# Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background; VEXMORA_PID is
+# the Wine process.
 start_vexmora() {
-  "$WINE" "$bin/vexmora.exe" >/dev/null 2>&1 &
+  "$WINE" "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 &
   VEXMORA_PID=$!
 }
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/control_ids.h"
+#include "version.h"
 
 namespace vexmora {
 
@@ -27,7 +28,7 @@ struct TwipsSize {
     int width, height;
 };
 
-inline const std::string kMainCaption = "Windows 2000/XP Vexmora v0.6b";
+inline const std::string kMainCaption = "Windows 2000/XP Vexmora v" VEXMORA_VERSION;
 constexpr TwipsSize kMainClient = {4935, 4350};
 
 // The main window's controls.

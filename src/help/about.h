@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "grid/layout.h"
+#include "version.h"
 
 namespace vexmora {
 
@@ -17,7 +18,8 @@ inline constexpr const char* kAboutDisclaimer =
     "software. It may not be redistributed without first asking its authors; link to its "
     "download page instead.";
 
-inline constexpr const char* kAboutRights = "Vexmora (c) 2026 the Vexmora authors";
+inline constexpr const char* kAboutRights =
+    "Vexmora " VEXMORA_VERSION " (c) 2026 the Vexmora authors";
 
 // The two labels, centred, in the box's default font and colours.
 inline std::vector<ControlSpec> AboutLayout() {

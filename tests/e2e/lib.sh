@@ -13,6 +13,10 @@ machine_prefix "$bin/e2e/prefix-$scenario"
 trap 'machine_stop; vexmora_display_stop' EXIT
 exec </dev/null  # nothing Wine runs here may wait for an answer on the terminal
 machine_seed xp "NVIDIA GeForce4 Ti 4200"
+# The program alone in a folder of the machine's, without its help file.
+program="$WINEPREFIX/drive_c/Vexmora"
+rm -rf "$program" && mkdir -p "$program" && cp "$bin/vexmora.exe" "$program/"
+export VEXMORA_EXE="$program/vexmora.exe"
 
 fail() { echo "FAIL [$scenario]: $*" >&2; exit 1; }
 

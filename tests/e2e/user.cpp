@@ -10,7 +10,7 @@
 //   user focus                 the name of the control that has the focus
 //   user box <ms>              the open message box: text, icon, buttons
 //   user answer <Yes|No|OK>    presses that button of the open message box
-//   user abouts                how many About boxes are open
+//   user count <class>         how many visible top-level windows of the class there are
 //   user at <name>             a control's rectangle on screen: x y width height
 //   user layout                checks every control's place and size against the layout
 //   user repaint               has the window and its controls painted afresh
@@ -207,9 +207,11 @@ int main(int argc, char** argv) {
     if (command == "keys") return Keys(argc - 2, argv + 2);
     if (command == "focus") return Focus();
     if (command == "answer") return Answer(arg);
-    if (command == "abouts") {
+    if (command == "count") {
         int n = 0;
-        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, "VexmoraAbout", nullptr));) ++n;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));) {
+            n += IsWindowVisible(w) ? 1 : 0;
+        }
         return std::printf("%d\n", n), 0;
     }
     if (command == "at") return Rect(Item(arg));

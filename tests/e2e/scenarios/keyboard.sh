@@ -38,7 +38,7 @@ expect_box "Help file (vexmhelp.chm) not found" yes OK OK
 user keys A-h a
 user wait-main 100
 user keys A-h a
-expect_eq "About boxes open" "$(user abouts)" "1"
+expect_eq "About boxes open" "$(user count VexmoraAbout)" "1"
 user wait-main 100
 user keys A-f Return
 expect_exit
