@@ -1,8 +1,18 @@
 #include "registry/settings.h"
 
+#include <algorithm>
 #include <cstring>
+#include <memory>
+#include <new>
 
 namespace vexmora {
+
+namespace {
+
+// Far beyond any text the program reads; a larger answer is as good as one that lies.
+constexpr std::uint32_t kMaxText = 64u << 20;
+
+}  // namespace
 
 std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& strPath,
                              const std::string& strValue, const std::string& strDefault) {
@@ -13,12 +23,18 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
     std::uint32_t type = 0;
     std::uint32_t size = 0;
     if (reg.QueryValue(key, strValue, &type, nullptr, &size) == kErrorSuccess && type == kRegSz) {
-        // Sized by the first query, so the value is never cut by a buffer limit. A value
-        // that changed in between leaves spaces or is cut, never overruns the buffer.
-        std::string buffer(size, ' ');
+        // Sized by the first query, so the value is never cut by a buffer limit. A size
+        // that cannot be had answers the default, and so does a second query that fails:
+        // the value grew in between, and the buffer holds nothing that was read.
+        std::unique_ptr<char[]> buffer(size <= kMaxText ? new (std::nothrow) char[size] : nullptr);
         std::uint32_t got = size;
-        reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.data()), &got);
-        result = buffer.substr(0, buffer.find('\0'));
+        if (buffer &&
+            reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.get()),
+                           &got) == kErrorSuccess) {
+            // A value that shrank in between leaves spaces where it ended.
+            std::fill(buffer.get() + std::min(got, size), buffer.get() + size, ' ');
+            result.assign(buffer.get(), std::find(buffer.get(), buffer.get() + size, '\0'));
+        }
     }
     reg.Close(key);
     return result;
