@@ -14,9 +14,21 @@
 
 namespace vexmora::fake {
 
+// Counts the platform calls of a run and makes the failAt-th one fail (0: none fails).
+struct Faults {
+    int calls = 0, failAt = 0;
+    bool Fail() { return ++calls == failAt; }
+};
+
+// What every fake shares: the faults it may be told to inject.
+struct Injected {
+    Faults* faults = nullptr;
+    bool Failing() { return faults != nullptr && faults->Fail(); }
+};
+
 // Keys and values match without regard to case, as in Windows; values are raw bytes with
 // a type, so malformed data exists here as it does there.
-class Registry : public RegistryApi {
+class Registry : public RegistryApi, public Injected {
 public:
     using Value = std::pair<std::uint32_t, std::vector<std::uint8_t>>;
     using Keys = std::map<std::string, std::map<std::string, Value>>;
@@ -25,15 +37,16 @@ public:
     bool refuseWrites = false;  // creates and sets answer ERROR_ACCESS_DENIED
 
     long Open(RegKey root, const std::string& path, RegKey* key) override {
+        if (Failing()) return kErrorFileNotFound;
         return keys.count(Path(root, path)) ? Handle(Path(root, path), key) : kErrorFileNotFound;
     }
     long Create(RegKey root, const std::string& path, RegKey* key) override {
-        if (refuseWrites) return 5;
+        if (refuseWrites || Failing()) return 5;
         return Handle(Touch(Path(root, path)), key);
     }
     long QueryValue(RegKey key, const std::string& name, std::uint32_t* type, std::uint8_t* data,
                     std::uint32_t* size) override {
-        if (!handles.count(key)) return kErrorInvalidHandle;
+        if (!handles.count(key) || Failing()) return kErrorInvalidHandle;
         auto& values = keys[handles[key]];
         if (!values.count(Lower(name))) return kErrorFileNotFound;
         const Value& v = values[Lower(name)];
@@ -46,11 +59,14 @@ public:
     }
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override {
-        if (refuseWrites) return 5;
+        if (refuseWrites || Failing()) return 5;
         keys[handles.at(key)][Lower(name)] = {type, {data, data + size}};
         return kErrorSuccess;
     }
-    long Close(RegKey key) override { return handles.erase(key) ? 0 : kErrorInvalidHandle; }
+    // A close that fails still counts as closed: the program did its part.
+    long Close(RegKey key) override {
+        return handles.erase(key) && !Failing() ? kErrorSuccess : kErrorInvalidHandle;
+    }
 
     // Seeding, by path under HKEY_LOCAL_MACHINE, past any refusal.
     void Put(const std::string& path, const std::string& name, std::uint32_t type,
@@ -108,28 +124,28 @@ inline VersionFile Version(std::uint16_t a, std::uint16_t b, std::uint16_t c, st
     return file;
 }
 
-class System : public SystemApi {
+class System : public SystemApi, public Injected {
 public:
     std::string systemDir = "C:\\WINDOWS\\System32";  // empty: the call fails
     std::map<std::string, VersionFile> files;
 
     std::uint32_t SystemDirectory(char* buffer, std::uint32_t size) override {
-        if (systemDir.size() >= size) return 0;
+        if (systemDir.size() >= size || Failing()) return 0;
         std::memcpy(buffer, systemDir.c_str(), systemDir.size() + 1);
         return static_cast<std::uint32_t>(systemDir.size());
     }
     std::uint32_t VersionInfoSize(const std::string& file) override {
-        return files.count(file) ? files[file].claimedSize : 0;
+        return files.count(file) && !Failing() ? files[file].claimedSize : 0;
     }
     bool VersionInfo(const std::string& file, std::uint32_t size, void* data) override {
-        current_ = files.count(file) && files[file].readOk ? &files[file] : nullptr;
+        current_ = files.count(file) && files[file].readOk && !Failing() ? &files[file] : nullptr;
         const std::size_t n = current_ ? std::min<std::size_t>(size, current_->data.size()) : 0;
         if (n != 0) std::memcpy(data, current_->data.data(), n);
         return current_ != nullptr;
     }
     bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
                            std::uint32_t* length) override {
-        if (current_ == nullptr || !current_->queryOk || subBlock != "\\") return false;
+        if (current_ == nullptr || !current_->queryOk || subBlock != "\\" || Failing()) return false;
         // Through an integer: a lying resource may point outside the block.
         *value = reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(block) +
                                                std::uintptr_t(current_->recordOffset));
@@ -141,10 +157,10 @@ private:
     const VersionFile* current_ = nullptr;
 };
 
-struct Display : DisplayModesApi {
+struct Display : DisplayModesApi, Injected {
     std::vector<DisplayMode> modes;
     bool EnumMode(std::int32_t index, DisplayMode* mode) override {
-        if (index < 0 || std::size_t(index) >= modes.size()) return false;
+        if (index < 0 || std::size_t(index) >= modes.size() || Failing()) return false;
         *mode = modes[index];
         return true;
     }
@@ -162,7 +178,7 @@ struct Dialogs : DialogsApi {
     }
 };
 
-struct Help : HelpApi {
+struct Help : HelpApi, Injected {
     std::set<std::string> files;
     std::uintptr_t viewer = 0x4242;
     std::vector<std::string> opened;  // path and command of each call
@@ -171,7 +187,7 @@ struct Help : HelpApi {
     std::uintptr_t HtmlHelp(std::uintptr_t, const std::string& path, unsigned command,
                             std::uintptr_t data) override {
         opened.push_back(path + " " + std::to_string(command) + " " + std::to_string(data));
-        return viewer;
+        return Failing() ? 0 : viewer;
     }
 };
 
@@ -208,6 +224,7 @@ struct Machine {
     Dialogs dialogs;
     Help help;
     Window window;
+    Faults faults;
     FrmMain frm{Platform{reg, sys, display, dialogs, help}, window};
 
     explicit Machine(const std::string& adapter = "NVIDIA GeForce4 Ti 4200",
@@ -220,6 +237,7 @@ struct Machine {
         reg.PutString(driverKey, "Device Description", adapter);
         sys.files["C:\\WINDOWS\\System32\\nv4_disp.dll"] = Version(6, 14, 10, 4523);
         display.modes = {{32, 800, 600, 60}, {32, 1024, 768, 60}};
+        reg.faults = sys.faults = display.faults = help.faults = &faults;
     }
     std::string Rate(int row) { return window.captions["Label" + std::to_string(24 + row)]; }
     // A click on a spin arrow (+1 up, -1 down): like the real control, it reports its

@@ -1,6 +1,7 @@
 #include <doctest/doctest.h>
 
 #include "catalogue/adapters.h"
+#include "delta/modes_delta.h"
 #include "fakes.h"
 
 using namespace vexmora;
@@ -105,4 +106,43 @@ TEST_CASE("the menus: the help file, About, Exit") {
     CHECK_FALSE(m.window.ended);
     m.frm.mnuExit_Click();
     CHECK(m.window.ended);
+}
+
+TEST_CASE("any one platform call failing, along a typical use and Set Defaults") {
+    const std::string factory = FindAdapter("NVIDIA GeForce3")->factoryDelta;
+    int failAt = 1;
+    for (;; ++failAt) {
+        CAPTURE(failAt);
+        fake::Machine m;
+        m.faults.failAt = failAt;
+        m.help.files.insert("C:\\Vexmora\\vexmhelp.chm");
+        m.dialogs.answers = {kIdYes, kIdYes};
+        // The value as written, or nothing; and a success box after the action, or not.
+        const auto written = [&](const std::string& text) {
+            const auto& key = m.reg.keys
+                                  ["hklm\\system\\currentcontrolset\\control\\video\\"
+                                   "{23a77bf7-ed96-40ec-af06-9b1f4867732a}\\0000"];
+            const auto value = key.find("nv25_modes_delta");
+            return value != key.end() &&
+                   value->second.second ==
+                       std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1);
+        };
+        const auto succeeded = [&](const char* box) { return m.dialogs.shown.back().first == box; };
+        if (m.frm.Form_Load()) {
+            m.frm.Check1_Click();
+            for (int i = 0; i < 4; ++i) m.Step(9, +1);
+            m.frm.mnuTopics_Click();
+            m.frm.cmdApply_Click();
+            std::array<std::string, kRowCount> tokens;
+            for (int row = 1; row <= kRowCount; ++row) tokens[row - 1] = CalcRates(m.Rate(row));
+            CHECK(succeeded(
+                      "Values added succesfully, please remember to REBOOT your PC to apply the "
+                      "changes") == written(BuildModesDelta(tokens, factory)));
+            m.frm.cmdReset_Click();
+            CHECK(succeeded("Default values reset successfully") == written(factory));
+        }
+        CHECK(m.reg.handles.empty());
+        if (m.faults.calls < failAt) break;  // past the last call: nothing failed
+    }
+    MESSAGE((failAt - 1) << " calls, each made to fail in turn");
 }

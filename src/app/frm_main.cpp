@@ -8,7 +8,7 @@
 
 namespace vexmora {
 
-FrmMain::FrmMain(Platform platform, MainWindowApi& window) : platform_(platform), window_(window) {}
+FrmMain::FrmMain(const Platform& platform, MainWindowApi& window) : platform_(platform), window_(window) {}
 
 bool FrmMain::Form_Load() {
     for (int row = 1; row <= kRowCount; ++row) positions_[row - 1] = window_.SpinPosition(row);

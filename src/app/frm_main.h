@@ -26,7 +26,7 @@ struct Platform {
 
 class FrmMain {
 public:
-    FrmMain(Platform platform, MainWindowApi& window);
+    FrmMain(const Platform& platform, MainWindowApi& window);
 
     // Runs before the window is first shown. False: the machine does not fit, the user
     // has been told, and the program ends without showing the window.

@@ -1,5 +1,6 @@
 #include "catalogue/adapters.h"
 
+#include <algorithm>
 #include <iterator>
 
 namespace vexmora {
@@ -67,10 +68,10 @@ constexpr AdapterProfile kAdapters[] = {
 }  // namespace
 
 const AdapterProfile* FindAdapter(const std::string& description) {
-    for (const AdapterProfile& row : kAdapters) {
-        if (description == row.description) return &row;
-    }
-    return nullptr;
+    const auto* row =
+        std::find_if(std::begin(kAdapters), std::end(kAdapters),
+                     [&](const AdapterProfile& a) { return description == a.description; });
+    return row == std::end(kAdapters) ? nullptr : row;
 }
 
 std::vector<AdapterProfile> AdapterTable() {

@@ -11,13 +11,13 @@
 
 namespace vexmora {
 
-inline const std::string kAskApply = "Are you sure you want to apply these values to the registry?";
-inline const std::string kApplied =
+inline constexpr char kAskApply[] = "Are you sure you want to apply these values to the registry?";
+inline constexpr char kApplied[] =
     "Values added succesfully, please remember to REBOOT your PC to apply the changes";
-inline const std::string kAskReset =
+inline constexpr char kAskReset[] =
     "AAre you sure you wish to set the Nvidia driver default values?";
-inline const std::string kResetDone = "Default values reset successfully";
-inline const std::string kWriteError = "Error writing to the registry";
+inline constexpr char kResetDone[] = "Default values reset successfully";
+inline constexpr char kWriteError[] = "Error writing to the registry";
 
 // Where the adapter's Modes_Delta value lives and what the driver ships in it.
 struct DeltaTarget {

@@ -9,7 +9,7 @@ namespace {
 
 // The driver takes "-r" as "at most r" and "r-" as "at least r", so each ladder rate is
 // written as a bound from its neighbour on the ladder.
-const std::pair<const char*, const char*> kTokens[] = {
+constexpr std::pair<const char*, const char*> kTokens[] = {
     {"120", "-100"}, {"100", "-85"}, {"85", "-75"}, {"75", "-72"},
     {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {"N/A", "-"},
 };

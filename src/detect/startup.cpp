@@ -8,10 +8,10 @@ namespace vexmora {
 
 namespace {
 
-const std::string kVersionKey = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-const std::string kDeviceMapKey = "HARDWARE\\DEVICEMAP\\VIDEO";
-const std::string kVideoKey = "SYSTEM\\CurrentControlSet\\Control\\Video\\";
-const std::string kWin2000DriverKey = "SYSTEM\\CurrentControlSet\\Services\\nv4\\Device0";
+constexpr char kVersionKey[] = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
+constexpr char kDeviceMapKey[] = "HARDWARE\\DEVICEMAP\\VIDEO";
+constexpr char kVideoKey[] = "SYSTEM\\CurrentControlSet\\Control\\Video\\";
+constexpr char kWin2000DriverKey[] = "SYSTEM\\CurrentControlSet\\Services\\nv4\\Device0";
 
 }  // namespace
 

@@ -9,8 +9,8 @@
 
 namespace vexmora {
 
-inline const std::string kNoCompatibleOs = "No compatible Operating System found";
-inline const std::string kNoCompatibleDriver = "No compatible Detonator version found";
+inline constexpr char kNoCompatibleOs[] = "No compatible Operating System found";
+inline constexpr char kNoCompatibleDriver[] = "No compatible Detonator version found";
 
 struct StartupInfo {
     // Captions, each left empty when the sequence stopped before reaching it.

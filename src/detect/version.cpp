@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <new>
-#include <vector>
 
 #include "detect/text.h"
 
@@ -13,10 +13,10 @@ namespace {
 
 constexpr std::uint32_t kPathBuffer = 260;
 constexpr std::uint32_t kFixedFileInfoSize = 52;  // VS_FIXEDFILEINFO, thirteen words
-// Sizes the platform answers above this are as good as negative: no such resource.
-constexpr std::uint32_t kMaxVersionData = 0x7FFFFFFF;
+// A driver's version block is a few kilobytes; a size far beyond that is a lie.
+constexpr std::uint32_t kMaxVersionData = 64u << 20;
 
-std::uint32_t Word(const std::uint8_t* record, int index) {
+std::uint32_t Word(const std::uint8_t* record, std::size_t index) {
     const std::uint8_t* p = record + 4 * index;
     return p[0] | p[1] << 8 | p[2] << 16 | static_cast<std::uint32_t>(p[3]) << 24;
 }
@@ -27,12 +27,12 @@ std::string Halves(std::uint32_t word) {
 
 // The record must lie wholly inside the version data; a resource that claims a shorter
 // record, or points elsewhere, has no usable version.
-bool RecordInside(const std::vector<std::uint8_t>& data, const void* record, std::uint32_t length) {
-    if (record == nullptr || length < kFixedFileInfoSize) return false;
-    if (data.size() < kFixedFileInfoSize) return false;
-    const auto begin = reinterpret_cast<std::uintptr_t>(data.data());
+bool RecordInside(const std::uint8_t* data, std::uint32_t size, const void* record,
+                  std::uint32_t length) {
+    if (record == nullptr || length < kFixedFileInfoSize || size < kFixedFileInfoSize) return false;
+    const auto begin = reinterpret_cast<std::uintptr_t>(data);
     const auto at = reinterpret_cast<std::uintptr_t>(record);
-    return at >= begin && at - begin <= data.size() - kFixedFileInfoSize;
+    return at >= begin && at - begin <= size - kFixedFileInfoSize;
 }
 
 }  // namespace
@@ -44,22 +44,18 @@ std::string GetSystemDir(SystemApi& sys) {
 }
 
 std::string GetVersionInfo(SystemApi& sys, const std::string& sFile) {
-    const std::string none = "N/A";
+    constexpr const char* none = "N/A";
     const std::uint32_t size = sys.VersionInfoSize(sFile);
     if (size == 0 || size > kMaxVersionData) return none;
 
-    std::vector<std::uint8_t> data;
-    try {
-        data.resize(size);
-    } catch (const std::bad_alloc&) {
-        return none;
-    }
-    if (!sys.VersionInfo(sFile, size, data.data())) return none;
+    // A size that cannot be had answers "N/A" as well.
+    const std::unique_ptr<std::uint8_t[]> data(new (std::nothrow) std::uint8_t[size]());
+    if (!data || !sys.VersionInfo(sFile, size, data.get())) return none;
 
     const void* record = nullptr;
     std::uint32_t length = 0;
-    if (!sys.QueryVersionValue(data.data(), "\\", &record, &length)) return none;
-    if (!RecordInside(data, record, length)) return none;
+    if (!sys.QueryVersionValue(data.get(), "\\", &record, &length)) return none;
+    if (!RecordInside(data.get(), size, record, length)) return none;
 
     std::uint8_t fixed[kFixedFileInfoSize];
     std::memcpy(fixed, record, sizeof fixed);

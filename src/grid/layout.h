@@ -28,7 +28,7 @@ struct TwipsSize {
     int width, height;
 };
 
-inline const std::string kMainCaption = "Windows 2000/XP Vexmora v" VEXMORA_VERSION;
+inline constexpr char kMainCaption[] = "Windows 2000/XP Vexmora v" VEXMORA_VERSION;
 constexpr TwipsSize kMainClient = {4935, 4350};
 
 // The main window's controls.

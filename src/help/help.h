@@ -9,8 +9,8 @@
 
 namespace vexmora {
 
-inline const std::string kHelpFileName = "vexmhelp.chm";
-inline const std::string kHelpNotFound = "Help file (vexmhelp.chm) not found";
+inline constexpr char kHelpFileName[] = "vexmhelp.chm";
+inline constexpr char kHelpNotFound[] = "Help file (vexmhelp.chm) not found";
 
 // Opens the help file; false when it is not an ordinary file or the viewer did not open.
 bool ShowHelp(HelpApi& help, const std::string& path, std::uintptr_t owner, std::uint32_t context);

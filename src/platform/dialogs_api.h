@@ -6,7 +6,7 @@
 namespace vexmora {
 
 // Every message box of the program carries this title.
-inline const std::string kTitle = "Vexmora";
+inline constexpr char kTitle[] = "Vexmora";
 
 constexpr unsigned kMbOk = 0;
 constexpr unsigned kMbYesNo = 4;

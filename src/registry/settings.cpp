@@ -33,7 +33,8 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
                            &got) == kErrorSuccess) {
             // A value that shrank in between leaves spaces where it ended.
             std::fill(buffer.get() + std::min(got, size), buffer.get() + size, ' ');
-            result.assign(buffer.get(), std::find(buffer.get(), buffer.get() + size, '\0'));
+            const char* end = std::find(buffer.get(), buffer.get() + size, '\0');
+            result.assign(buffer.get(), static_cast<std::size_t>(end - buffer.get()));
         }
     }
     reg.Close(key);

@@ -13,12 +13,13 @@ void AboutWindow::Show() {
         return;
     }
     HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
+    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
     const SIZE client = {MulDiv(kAboutClient.width, dpiX, 1440),
                          MulDiv(kAboutClient.height, dpiY, 1440)};
     static HBRUSH background = CreateSolidBrush(kBackColour);
-    if (!CreateFrame(instance_, "VexmoraAbout", background, kTitle.c_str(),
+    if (!CreateFrame(instance_, "VexmoraAbout", background, kTitle,
                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, client, nullptr)) {
         return;
     }

@@ -8,7 +8,7 @@
 #include "main_window.h"
 #include "win32_platform.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/, int show) {
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
@@ -25,6 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int show) {
                      vexmora::kMbIconError);
         return 1;
     }
+    // cppcheck-suppress unreadVariable ; Dialogs::Show gives every box this owner
     dialogs.owner = window.Handle();
 
     // A machine that does not fit has been told so; the window is never shown.

@@ -65,6 +65,21 @@ ControlClass ClassOf(const ControlSpec& c) {
     return {"STATIC", 0};
 }
 
+// The menu captions carry no access-key marker: Alt and a caption's first letter open
+// that menu, and a letter in an open menu chooses the item it begins.
+LRESULT OnMenuChar(char key, HMENU menu) {
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        char text[32] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        if (std::toupper(static_cast<unsigned char>(text[0])) ==
+            std::toupper(static_cast<unsigned char>(key))) {
+            return MAKELRESULT(i, MNC_EXECUTE);
+        }
+    }
+    return MAKELRESULT(0, MNC_IGNORE);
+}
+
 bool IsSpin(int id) {
     return id >= UpDownId(1) && id <= UpDownId(kRowCount);
 }
@@ -95,12 +110,13 @@ bool MainWindow::Create(FrmMain& form) {
     font_ = CreateLabelFont(dpiY_);
 
     const SIZE client = {Pixels(kMainClient.width, false), Pixels(kMainClient.height, true)};
-    if (!CreateFrame(instance_, kClassName, nullptr, kMainCaption.c_str(), kStyle, 0, client,
+    if (!CreateFrame(instance_, kClassName, nullptr, kMainCaption, kStyle, 0, client,
                      BuildMenu())) {
         return false;
     }
     // A menu bar that wrapped would have taken client height: size to the client area again.
-    RECT inside, frame;
+    RECT inside = {};
+    RECT frame = {};
     GetClientRect(hwnd_, &inside);
     GetWindowRect(hwnd_, &frame);
     const int missing = client.cy - inside.bottom;
@@ -116,8 +132,10 @@ void MainWindow::CreateControls() {
     // Creation order is the focus order, and a later label lies over an earlier one.
     std::vector<SeeThroughLabels::Label> labels;
     for (const ControlSpec& c : MainLayout()) {
-        const int x = Pixels(c.left, false), y = Pixels(c.top, true);
-        const int w = std::max(1, Pixels(c.width, false)), h = Pixels(c.height, true);
+        const int x = Pixels(c.left, false);
+        const int y = Pixels(c.top, true);
+        const int w = std::max(1, Pixels(c.width, false));
+        const int h = Pixels(c.height, true);
         const ControlClass cls = ClassOf(c);
         HWND control = CreateWindowExA(
             0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, hwnd_,
@@ -226,7 +244,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CTLCOLORSTATIC: {
             // Check boxes ask too; the switch keeps the system's colours.
-            const auto control = reinterpret_cast<HWND>(lParam);
+            auto* const control = reinterpret_cast<HWND>(lParam);
             if (!labels_.Has(control)) break;
             return reinterpret_cast<LRESULT>(
                 labels_.ColorStatic(reinterpret_cast<HDC>(wParam), control));
@@ -272,21 +290,6 @@ void MainWindow::OnActivate(bool active) {
         focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
     }
     SetFocus(focus != nullptr ? focus : hwnd_);
-}
-
-// The menu captions carry no access-key marker: Alt and a caption's first letter open
-// that menu, and a letter in an open menu chooses the item it begins.
-LRESULT MainWindow::OnMenuChar(char key, HMENU menu) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[32] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        if (std::toupper(static_cast<unsigned char>(text[0])) ==
-            std::toupper(static_cast<unsigned char>(key))) {
-            return MAKELRESULT(i, MNC_EXECUTE);
-        }
-    }
-    return MAKELRESULT(0, MNC_IGNORE);
 }
 
 }  // namespace vexmora::window

@@ -40,7 +40,6 @@ private:
     bool ForwardKey(const MSG& msg);
     void OnCommand(int id);
     void OnActivate(bool active);
-    LRESULT OnMenuChar(char key, HMENU menu);
     int Pixels(int twips, bool vertical) const;
 
     HINSTANCE instance_;

@@ -13,15 +13,19 @@
 //   user count <class>         how many visible top-level windows of the class there are
 //   user at <name>             a control's rectangle on screen: x y width height
 //   user layout                checks every control's place and size against the layout
-//   user repaint               has the window and its controls painted afresh
-//   user client | rect | close the client size; the window on screen; its close button
+//   user cycles <n>            Apply, Yes and OK n times; the handles and working set before and
+//   after user repaint               has the window and its controls painted afresh user client |
+//   rect | close the client size; the window on screen; its close button
 
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "grid/layout.h"
 #include "grid/rows.h"
@@ -35,9 +39,9 @@ HWND Main() {
 }
 
 std::string Text(HWND hwnd) {
-    char buffer[4096] = {};
-    GetWindowTextA(hwnd, buffer, sizeof buffer);
-    return buffer;
+    std::string text(GetWindowTextLengthA(hwnd) + 1, '\0');
+    text.resize(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size())));
+    return text;
 }
 
 const ControlSpec* Spec(const std::string& name) {
@@ -155,6 +159,48 @@ int Answer(const std::string& button) {
     return 0;
 }
 
+// The program's open handles (counted in the system's handle table: Wine answers 0 to
+// GetProcessHandleCount) and its working set in KB.
+std::string Footprint() {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(Main(), &pid);
+    struct Entry {
+        ULONG pid;
+        BYTE type, flags;
+        USHORT handle;
+        PVOID object;
+        ACCESS_MASK access;
+    };
+    std::vector<ULONG> table(1 << 20);
+    auto query =
+        reinterpret_cast<LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG)>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    ULONG got = 0;
+    int handles = 0;
+    if (query(16 /* SystemHandleInformation */, table.data(), ULONG(table.size() * 4), &got) == 0) {
+        const auto* entries = reinterpret_cast<const Entry*>(table.data() + 1);
+        for (ULONG i = 0; i < table[0]; ++i) handles += entries[i].pid == pid ? 1 : 0;
+    }
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    GetProcessMemoryInfo(process, &memory, sizeof memory);
+    CloseHandle(process);
+    return std::to_string(handles) + " handles, " + std::to_string(memory.WorkingSetSize / 1024) +
+           " KB";
+}
+
+int Cycles(int n) {
+    for (int i = 1; i <= n; ++i) {
+        PostMessageA(Item("cmdApply"), BM_CLICK, 0, 0);
+        for (const char* button : {"Yes", "OK"}) {
+            if (!WaitFor(5000, [] { return Box() != nullptr; }) || Answer(button) != 0) return 1;
+        }
+        // The first ten let the program settle; from then on nothing may grow.
+        if (i == 10 || i == n) std::printf("after %d: %s\n", i, Footprint().c_str());
+    }
+    return 0;
+}
+
 int CheckLayout() {
     HDC screen = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
@@ -222,6 +268,7 @@ int main(int argc, char** argv) {
         GetClientRect(Main(), &r);
         return std::printf("%ldx%ld\n", r.right, r.bottom), 0;
     }
+    if (command == "cycles") return Cycles(std::atoi(arg.c_str()));
     if (command == "repaint") {
         return RedrawWindow(Main(), nullptr, nullptr,
                             RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW)
