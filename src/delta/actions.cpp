@@ -1,7 +1,6 @@
 #include "delta/actions.h"
 
 #include <array>
-#include <stdexcept>
 
 #include "delta/modes_delta.h"
 #include "registry/settings.h"
@@ -10,22 +9,17 @@ namespace vexmora {
 
 namespace {
 
-struct WriteRefused : std::runtime_error {
-    WriteRefused() : std::runtime_error("registry write refused") {}
-};
-
-bool Confirmed(DialogsApi& dialogs, const std::string& question) {
+bool Confirmed(DialogsApi& dialogs, const char* question) {
     return dialogs.Show(question, kTitle, kMbYesNo) == kIdYes;
 }
 
-void Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data) {
-    // Without a value name the write would land on the key's unnamed value.
-    if (target.valueName.empty() ||
-        !SaveSettingString(reg, kHKeyLocalMachine, target.driverKey, target.valueName, data)) {
-        throw WriteRefused();
-    }
+// Without a value name the write would land on the key's unnamed value.
+bool Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data) {
+    return !target.valueName.empty() &&
+           SaveSettingString(reg, kHKeyLocalMachine, target.driverKey, target.valueName, data);
 }
 
+// The one error path of both actions: the message, and the action ends.
 void ReportWriteError(DialogsApi& dialogs) {
     dialogs.Show(kWriteError, kTitle, kMbIconError);
 }
@@ -35,30 +29,26 @@ void ReportWriteError(DialogsApi& dialogs) {
 std::string ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
                           DialogsApi& dialogs) {
     if (!Confirmed(dialogs, kAskApply)) return {};
-    try {
-        const std::string tail = FactoryTail(target.factoryDelta);
-        std::array<std::string, kRowCount> tokens;
-        for (std::size_t i = 0; i < labels.size(); ++i) tokens[i] = CalcRates(labels[i]);
-        const std::string strNewDelta = ComposeModesDelta(tokens, tail);
-        Write(reg, target, strNewDelta);
-        dialogs.Show(kApplied, kTitle, kMbOk);
-        return strNewDelta;
-    } catch (const std::exception&) {
+    std::array<std::string, kRowCount> tokens;
+    for (std::size_t i = 0; i < labels.size(); ++i) tokens[i] = CalcRates(labels[i]);
+    // An adapter the catalogue lacks has no factory string: nothing is composed.
+    std::string strNewDelta = BuildModesDelta(tokens, target.factoryDelta);
+    if (strNewDelta.empty() || !Write(reg, target, strNewDelta)) {
         ReportWriteError(dialogs);
         return {};
     }
+    dialogs.Show(kApplied, kTitle, kMbOk);
+    return strNewDelta;
 }
 
 ResetOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs) {
     if (!Confirmed(dialogs, kAskReset)) return ResetOutcome::Declined;
-    try {
-        Write(reg, target, target.factoryDelta);
-        dialogs.Show(kResetDone, kTitle, kMbOk);
-        return ResetOutcome::Written;
-    } catch (const std::exception&) {
+    if (!Write(reg, target, target.factoryDelta)) {
         ReportWriteError(dialogs);
         return ResetOutcome::Failed;
     }
+    dialogs.Show(kResetDone, kTitle, kMbOk);
+    return ResetOutcome::Written;
 }
 
 }  // namespace vexmora

@@ -1,6 +1,7 @@
 #include "delta/modes_delta.h"
 
-#include <stdexcept>
+#include "detect/text.h"
+
 #include <utility>
 
 namespace vexmora {
@@ -23,9 +24,8 @@ std::string CalcRates(const std::string& initrate) {
     return {};
 }
 
-std::string FactoryTail(const std::string& factoryDelta) {
-    if (factoryDelta.size() < 2)
-        throw std::invalid_argument("factory Modes_Delta string too short");
+std::optional<std::string> FactoryTail(const std::string& factoryDelta) {
+    if (factoryDelta.size() < 2) return std::nullopt;
     return factoryDelta.substr(2);
 }
 
@@ -34,15 +34,15 @@ std::string ComposeModesDelta(const std::array<std::string, kRowCount>& tokens,
     std::string delta = "S ";
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         if (i > 0) delta += ';';
-        delta += std::to_string(kRows[i].width) + "," + std::to_string(kRows[i].height) + ",-," +
-                 tokens[i];
+        delta += Decimal(kRows[i].width) + "," + Decimal(kRows[i].height) + ",-," + tokens[i];
     }
     return delta + ";" + tail;
 }
 
 std::string BuildModesDelta(const std::array<std::string, kRowCount>& tokens,
                             const std::string& factoryDelta) {
-    return ComposeModesDelta(tokens, FactoryTail(factoryDelta));
+    const auto tail = FactoryTail(factoryDelta);
+    return tail ? ComposeModesDelta(tokens, *tail) : std::string();
 }
 
 }  // namespace vexmora

@@ -3,6 +3,7 @@
 // with the rate token its label gives, then the driver's factory entries.
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "grid/rows.h"
@@ -12,15 +13,15 @@ namespace vexmora {
 // The rate token written for a rate label's caption; empty for anything off the ladder.
 std::string CalcRates(const std::string& initrate);
 
-// The factory string without its first two characters, whatever they are. Throws
-// std::invalid_argument below two characters, as for an adapter the catalogue lacks.
-std::string FactoryTail(const std::string& factoryDelta);
+// The factory string without its first two characters, whatever they are; nothing below
+// two characters, as for an adapter the catalogue lacks.
+std::optional<std::string> FactoryTail(const std::string& factoryDelta);
 
 // The twenty entries, row 1 first, followed by the factory tail.
 std::string ComposeModesDelta(const std::array<std::string, kRowCount>& tokens,
                               const std::string& tail);
 
-// FactoryTail and ComposeModesDelta in one step.
+// FactoryTail and ComposeModesDelta in one step; empty without a factory tail.
 std::string BuildModesDelta(const std::array<std::string, kRowCount>& tokens,
                             const std::string& factoryDelta);
 

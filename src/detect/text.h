@@ -1,8 +1,9 @@
 #pragma once
-// Left and right parts of a text that never fail: asking for more characters than the
-// text has gives the whole text.
+// Small text helpers that never fail: left and right parts (asking for more characters
+// than the text has gives the whole text), and decimal numbers.
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 namespace vexmora {
@@ -13,6 +14,18 @@ inline std::string Left(const std::string& text, std::size_t n) {
 
 inline std::string Right(const std::string& text, std::size_t n) {
     return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+// n in decimal digits. std::to_string would link the C library's printf engine into the
+// program for nothing but this.
+inline std::string Decimal(std::uint32_t n) {
+    char digits[10];
+    std::size_t at = sizeof digits;
+    do {
+        digits[--at] = static_cast<char>('0' + n % 10);
+        n /= 10;
+    } while (n != 0);
+    return std::string(digits + at, sizeof digits - at);
 }
 
 }  // namespace vexmora

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <cstdlib>
 #include <memory>
-#include <new>
 
 #include "detect/text.h"
 
@@ -22,7 +22,7 @@ std::uint32_t Word(const std::uint8_t* record, std::size_t index) {
 }
 
 std::string Halves(std::uint32_t word) {
-    return std::to_string(word >> 16) + "." + std::to_string(word & 0xFFFF);
+    return Decimal(word >> 16) + "." + Decimal(word & 0xFFFF);
 }
 
 // The record must lie wholly inside the version data; a resource that claims a shorter
@@ -49,7 +49,8 @@ std::string GetVersionInfo(SystemApi& sys, const std::string& sFile) {
     if (size == 0 || size > kMaxVersionData) return none;
 
     // A size that cannot be had answers "N/A" as well.
-    const std::unique_ptr<std::uint8_t[]> data(new (std::nothrow) std::uint8_t[size]());
+    const std::unique_ptr<std::uint8_t, decltype(&std::free)> data(
+        static_cast<std::uint8_t*>(std::calloc(size, 1)), std::free);
     if (!data || !sys.VersionInfo(sFile, size, data.get())) return none;
 
     const void* record = nullptr;

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "detect/text.h"
+
 namespace vexmora {
 
 namespace {
@@ -21,7 +23,7 @@ void CheckDisplayModes(DisplayModesApi& display, RateLabels& labels) {
     DisplayMode mode;
     for (std::int32_t index = 0; display.EnumMode(index, &mode); ++index) {
         for (std::size_t i = 0; i < kRows.size(); ++i) {
-            if (Matches(kRows[i], mode)) labels[i] = std::to_string(mode.frequency);
+            if (Matches(kRows[i], mode)) labels[i] = Decimal(mode.frequency);
         }
         if (index == INT32_MAX) break;
     }

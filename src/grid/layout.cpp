@@ -1,5 +1,6 @@
 #include "grid/layout.h"
 
+#include "detect/text.h"
 #include "grid/rows.h"
 
 namespace vexmora {
@@ -21,7 +22,7 @@ constexpr Column kRightColumn = {2520, 1215, 3720, 4320};
 // The names of the resolution labels skip Label4 and Label5, which the information
 // lines use.
 std::string ResolutionLabelName(int row) {
-    return "Label" + std::to_string(row == 1 ? 3 : row + 4);
+    return "Label" + Decimal(row == 1 ? 3 : row + 4);
 }
 
 std::vector<ControlSpec> Build() {
@@ -34,8 +35,8 @@ std::vector<ControlSpec> Build() {
     for (int row = 1; row <= kRowCount; ++row) {
         const Column& col = row <= 10 ? kLeftColumn : kRightColumn;
         const int top = kRowTop + kRowPitch * ((row - 1) % 10);
-        c.push_back({UpDownId(row), "UpDown" + std::to_string(row), ControlKind::Spin, "",
-                     col.spinLeft, top, 375, kRowHeight, Align::Center, row});
+        c.push_back({UpDownId(row), "UpDown" + Decimal(row), ControlKind::Spin, "", col.spinLeft,
+                     top, 375, kRowHeight, Align::Center, row});
     }
     c.push_back({IDC_CHECK1, "Check1", ControlKind::CheckButton, "Customize Rates", 3240, 3840,
                  1575, 375, Align::Center, 0});
@@ -67,7 +68,7 @@ std::vector<ControlSpec> Build() {
         c.push_back({ResolutionLabelId(row), ResolutionLabelName(row), ControlKind::Label,
                      ResolutionText(kRows[row - 1]), col.resolutionLeft, top, col.resolutionWidth,
                      kRowHeight, Align::Center, 0});
-        c.push_back({RateLabelId(row), "Label" + std::to_string(24 + row), ControlKind::Label, "",
+        c.push_back({RateLabelId(row), "Label" + Decimal(24 + row), ControlKind::Label, "",
                      col.rateLeft, top, 495, kRowHeight, Align::Center, row});
     }
     return c;

@@ -1,5 +1,7 @@
 #include "grid/rows.h"
 
+#include "detect/text.h"
+
 namespace vexmora {
 
 namespace {
@@ -17,7 +19,7 @@ const std::array<ResolutionRow, kRowCount> kRows = {{
 }};
 
 std::string ResolutionText(const ResolutionRow& row) {
-    return std::to_string(row.width) + " x " + std::to_string(row.height);
+    return Decimal(row.width) + " x " + Decimal(row.height);
 }
 
 std::optional<std::string> LadderRate(int position) {

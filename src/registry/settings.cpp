@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cstdlib>
 #include <memory>
-#include <new>
 
 namespace vexmora {
 
@@ -26,7 +26,9 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
         // Sized by the first query, so the value is never cut by a buffer limit. A size
         // that cannot be had answers the default, and so does a second query that fails:
         // the value grew in between, and the buffer holds nothing that was read.
-        std::unique_ptr<char[]> buffer(size <= kMaxText ? new (std::nothrow) char[size] : nullptr);
+        const std::unique_ptr<char, decltype(&std::free)> buffer(
+            size <= kMaxText ? static_cast<char*>(std::malloc(size == 0 ? 1 : size)) : nullptr,
+            std::free);
         std::uint32_t got = size;
         if (buffer &&
             reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.get()),

@@ -15,6 +15,7 @@ expect "format" "$(i686-w64-mingw32-objdump -f "$exe" | sed -n 's/.*file format 
 expect "subsystem" "$(field Subsystem)" "00000002"
 expect "OS version" "$(field MajorOSystemVersion).$(field MinorOSystemVersion)" "4.0"
 expect "subsystem version" "$(field MajorSubsystemVersion).$(field MinorSubsystemVersion)" "4.0"
+[ "$(stat -c %s "$exe")" -le 65536 ] || { echo "size: $(stat -c %s "$exe") bytes, more than 64 KB"; status=1; }
 
 dlls='KERNEL32.DLL USER32.DLL GDI32.DLL ADVAPI32.DLL COMCTL32.DLL VERSION.DLL SHELL32.DLL OLE32.DLL OLEAUT32.DLL MSIMG32.DLL MSVCRT.DLL'
 imports=$(awk '/DLL Name:/{dll=toupper($3); next} dll!="" && NF==3 && $1 ~ /^[0-9a-f]+$/ {print dll, $3}' \
