@@ -18,7 +18,13 @@ struct ResolutionRow {
 };
 
 // Rows 1 to 20 in the order the window lists them and the Modes_Delta string holds them.
-extern const std::array<ResolutionRow, kRowCount> kRows;
+inline constexpr std::array<ResolutionRow, kRowCount> kRows = {{
+    {320, 200, true},    {320, 240, true},    {400, 300, true},    {480, 360, false},
+    {512, 384, false},   {640, 400, false},   {640, 480, false},   {800, 600, false},
+    {1024, 768, false},  {1152, 864, false},  {1280, 768, false},  {1280, 960, false},
+    {1280, 1024, false}, {1600, 900, false},  {1600, 1024, false}, {1600, 1200, false},
+    {1920, 1080, false}, {1920, 1200, false}, {1920, 1440, false}, {2048, 1536, false},
+}};
 
 // The caption of a row's resolution label, as in "320 x 200".
 std::string ResolutionText(const ResolutionRow& row);

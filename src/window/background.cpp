@@ -1,5 +1,7 @@
 #include "background.h"
 
+#include <array>
+
 namespace vexmora::window {
 
 namespace {
@@ -13,31 +15,23 @@ BYTE Mix(int top, int bottom, int y) {
 
 }  // namespace
 
-HBITMAP CreateBackgroundPicture() {
+void DrawBackgroundPicture(HDC dc) {
+    // One column of the gradient, stretched across: the same picture without holding a
+    // bitmap of it.
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kPictureWidth;
+    info.bmiHeader.biWidth = 1;
     info.bmiHeader.biHeight = -kPictureHeight;  // top-down rows
     info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-
-    void* bits = nullptr;
-    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (bitmap == nullptr) return nullptr;
-    const int stride = (kPictureWidth * 3 + 3) & ~3;
+    std::array<DWORD, kPictureHeight> column{};
     for (int y = 0; y < kPictureHeight; ++y) {
-        BYTE* row = static_cast<BYTE*>(bits) + y * stride;
-        const BYTE b = Mix(kTop[2], kBottom[2], y);
-        const BYTE g = Mix(kTop[1], kBottom[1], y);
-        const BYTE r = Mix(kTop[0], kBottom[0], y);
-        for (int x = 0; x < kPictureWidth; ++x) {
-            row[3 * x] = b;
-            row[3 * x + 1] = g;
-            row[3 * x + 2] = r;
-        }
+        column[y] = DWORD(Mix(kTop[0], kBottom[0], y)) << 16 |
+                    DWORD(Mix(kTop[1], kBottom[1], y)) << 8 | Mix(kTop[2], kBottom[2], y);
     }
-    return bitmap;
+    StretchDIBits(dc, 0, 0, kPictureWidth, kPictureHeight, 0, 0, 1, kPictureHeight, column.data(),
+                  &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
 }  // namespace vexmora::window

@@ -12,7 +12,8 @@ constexpr COLORREF kBackColour = RGB(1, 0, 66);
 constexpr int kPictureWidth = 640;
 constexpr int kPictureHeight = 480;
 
-// A vertical gradient from grey at the top to the window's dark blue at the bottom.
-HBITMAP CreateBackgroundPicture();
+// Draws the picture at the top-left corner of dc: a vertical gradient from grey at the top
+// to the window's dark blue at the bottom.
+void DrawBackgroundPicture(HDC dc);
 
 }  // namespace vexmora::window

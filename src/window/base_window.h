@@ -38,7 +38,8 @@ protected:
     HWND hwnd_ = nullptr;
 
 private:
-    static inline int open_ = 0;
+    // A constant zero before any code runs, whatever the check believes.
+    static inline int open_ = 0;  // NOLINT(bugprone-dynamic-static-initializers)
 
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         if (message == WM_NCCREATE) {

@@ -9,6 +9,11 @@
 #include <new>
 #include <string>
 
+// These definitions take the place of the C++ library's own, so they must use its names,
+// in its namespace, with its signatures (unnamed and variadic parameters included).
+// NOLINTBEGIN(cert-dcl58-cpp, bugprone-reserved-identifier, cert-dcl37-c, cert-dcl51-cpp)
+// NOLINTBEGIN(cert-dcl50-cpp, readability-named-parameter)
+
 // std::string's members come from the library's own copy, which is built with exceptions
 // and would bring them along: this copy is built like the rest of the program.
 template class std::basic_string<char>;
@@ -60,3 +65,6 @@ void operator delete(void* memory, std::size_t) noexcept {
 void operator delete[](void* memory, std::size_t) noexcept {
     std::free(memory);
 }
+
+// NOLINTEND(cert-dcl50-cpp, readability-named-parameter)
+// NOLINTEND(cert-dcl58-cpp, bugprone-reserved-identifier, cert-dcl37-c, cert-dcl51-cpp)

@@ -18,9 +18,9 @@ COLORREF TextColour() {
 }  // namespace
 
 SeeThroughLabels::~SeeThroughLabels() {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(overlaidBrush_),
-                           static_cast<HGDIOBJ>(backgroundBrush_), static_cast<HGDIOBJ>(overlaid_),
-                           static_cast<HGDIOBJ>(background_), static_cast<HGDIOBJ>(picture_)}) {
+    for (HGDIOBJ object :
+         {static_cast<HGDIOBJ>(overlaidBrush_), static_cast<HGDIOBJ>(backgroundBrush_),
+          static_cast<HGDIOBJ>(overlaid_), static_cast<HGDIOBJ>(background_)}) {
         if (object != nullptr) DeleteObject(object);
     }
 }
@@ -31,7 +31,6 @@ void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>&
     RECT client;
     GetClientRect(parent, &client);
     size_ = {client.right, client.bottom};
-    picture_ = CreateBackgroundPicture();
 
     std::vector<bool> isUnder(labels.size());
     for (std::size_t upper = 0; upper < labels.size(); ++upper) {
@@ -64,13 +63,7 @@ HBITMAP SeeThroughLabels::Backdrop(HDC screen, const std::vector<Label>& under) 
     RECT all = {0, 0, size_.cx, size_.cy};
     FillRect(dc, &all, back);
     DeleteObject(back);
-    if (picture_ != nullptr) {
-        HDC source = CreateCompatibleDC(screen);
-        HGDIOBJ old = SelectObject(source, picture_);
-        BitBlt(dc, 0, 0, kPictureWidth, kPictureHeight, source, 0, 0, SRCCOPY);
-        SelectObject(source, old);
-        DeleteDC(source);
-    }
+    DrawBackgroundPicture(dc);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour());

@@ -39,7 +39,6 @@ private:
     HWND parent_ = nullptr;
     HFONT font_ = nullptr;
     SIZE size_ = {};
-    HBITMAP picture_ = nullptr;
     HBITMAP background_ = nullptr;
     HBITMAP overlaid_ = nullptr;
     HBRUSH backgroundBrush_ = nullptr;
