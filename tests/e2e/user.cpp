@@ -44,7 +44,7 @@ std::string Text(HWND hwnd) {
     return text;
 }
 
-const ControlSpec* Spec(const std::string& name) {
+const ControlSpec* ByName(const std::string& name) {
     for (const ControlSpec& c : MainLayout()) {
         if (c.name == name) return &c;
     }
@@ -52,7 +52,7 @@ const ControlSpec* Spec(const std::string& name) {
 }
 
 HWND Item(const std::string& name) {
-    const ControlSpec* c = Spec(name);
+    const ControlSpec* c = ByName(name);
     return c ? GetDlgItem(Main(), c->id) : nullptr;
 }
 
