@@ -1,8 +1,8 @@
 #include "delta/modes_delta.h"
 
-#include "detect/text.h"
-
 #include <utility>
+
+#include "detect/text.h"
 
 namespace vexmora {
 

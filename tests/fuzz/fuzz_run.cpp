@@ -42,15 +42,6 @@ void Spoil(FuzzedDataProvider& in, fake::Registry& reg, const std::string& path,
     }
 }
 
-struct Recording : fake::Dialogs {
-    std::vector<int> given;  // the answer to each question
-    int Show(const std::string& text, const std::string& title, unsigned flags) override {
-        const int answer = fake::Dialogs::Show(text, title, flags);
-        if (flags == kMbYesNo) given.push_back(answer);
-        return answer;
-    }
-};
-
 bool Decimal(const std::string& s) {
     return !s.empty() && s[0] != '0' && s.find_first_not_of("0123456789") == std::string::npos;
 }
@@ -64,8 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         in.ConsumeBool() ? table[in.ConsumeIntegralInRange<std::size_t>(0, 31)].description
                          : in.ConsumeRandomLengthString(40);
     fake::Machine m(adapter, in.ConsumeBool() ? "5.1" : "5.0");
-    Recording dialogs;
-    FrmMain frm{Platform{m.reg, m.sys, m.display, dialogs, m.help}, m.window};
+    fake::Dialogs& dialogs = m.dialogs;
+    FrmMain& frm = m.frm;
     Spoil(in, m.reg, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion");
     Spoil(in, m.reg, "HARDWARE\\DEVICEMAP\\VIDEO", "\\Device\\Video0");
     Spoil(in, m.reg, m.driverKey, "UseCompressedModeFormat");
@@ -112,20 +103,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     bool customizing = false;
     while (in.remaining_bytes() > 0 && !m.window.ended) {
         const auto before = m.reg.keys;
-        const std::size_t boxes = dialogs.shown.size(), questions = dialogs.given.size();
+        const std::size_t boxes = dialogs.shown.size();
+        // An action asks at most one question; this is the answer it will get.
+        const int answer = dialogs.answers.empty() ? kIdNo : dialogs.answers.front();
         RateLabels labels;
         for (int row = 1; row <= kRowCount; ++row) labels[row - 1] = m.Rate(row);
         const int action = in.ConsumeIntegralInRange(0, 7);
         switch (action) {
             case 0:
-            case 1: {  // a click on an arrow, as fake::Machine::Step but for this form
-                const int row = in.ConsumeIntegralInRange(1, kRowCount);
-                if (!m.window.enabled[row - 1]) break;
-                int& position = m.window.positions[row - 1];
-                position = std::clamp(position + (action == 0 ? 1 : -1), 1, kLadderSize);
-                frm.StepRate(row);
-                break;
-            }
+            case 1: m.Step(in.ConsumeIntegralInRange(1, kRowCount), action == 0 ? 1 : -1); break;
             case 2: frm.Check1_Click(), customizing = !customizing; break;
             case 3: frm.cmdApply_Click(); break;
             case 4: frm.cmdReset_Click(); break;
@@ -141,7 +127,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     "a spin control is open only while customizing, and not on an N/A row");
         }
         Require(m.reg.handles.empty(), "every key opened is closed");
-        const bool yes = dialogs.given.size() > questions && dialogs.given.back() == kIdYes;
+        bool asked = false;
+        for (std::size_t i = boxes; i < dialogs.shown.size(); ++i)
+            asked |= dialogs.shown[i].second == kMbYesNo;
+        const bool yes = asked && answer == kIdYes;
         auto after = before;
         std::string written;
         if (yes && profile != nullptr) {
