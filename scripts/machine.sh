@@ -36,7 +36,13 @@ machine_seed() {
 }
 
 # Plays the user of the running program: see tests/e2e/user.cpp.
-user() { wine "$bin/e2e/user.exe" "$@" | tr -d '\r'; }
+# A failure that printed nothing says at least how it ended.
+user() {
+  local status=0
+  wine "$bin/e2e/user.exe" "$@" | tr -d '\r' || status=$?
+  [ "$status" = 0 ] || echo "user $1: exit status $status" >&2
+  return "$status"
+}
 
 # A screenshot of the main window, from the X display Wine draws on.
 shot() {  # file
