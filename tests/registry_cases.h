@@ -31,6 +31,7 @@ inline std::vector<ReadCase> ReadCases() {
         {"multi-string is not text", kRegMultiSz, "a\0b\0\0"s, false, "dflt"},
         {"number is not text", kRegDword, "\1\0\0\0"s, false, "dflt"},
         {"100,000 characters read whole", kRegSz, big + '\0', false, big},
+        {"bytes above 0x7F as stored", kRegSz, "GeForce\xE9 \xFF\x80\0"s, false, "GeForce\xE9 \xFF\x80"},
         {"all bits set", kRegDword, "\xFF\xFF\xFF\xFF", true, "-1"},
         {"number 1", kRegDword, "\1\0\0\0"s, true, "1"},
         {"digit stored as text", kRegSz, "1\0"s, true, "7"},

@@ -7,11 +7,39 @@
 
 using namespace vexmora;
 
-TEST_CASE("rate ladder") {
-    for (int position = 1; position <= 7; ++position) {
-        CHECK(LadderPosition(*LadderRate(position)) == position);
+namespace {
+
+// The driver's factory strings, exactly as Set Defaults must hand them to the driver.
+const char* const kGeForceSet =
+    "S 1600,900,-16,120;1600,900,32,100-;1600,1024,-16,120;1600,1024,32,100-;1600,1200,-16,120;"
+    "1600,1200,32,100-;1920,1080,-16,120;1920,1080,32,85-;1920,1200,-16,100-;1920,1200,32,72-;"
+    "1920,1440,-16,85-;1920,1440,32,70-;2048,1536,-16,70-;2048,1536,32,-";
+
+}  // namespace
+
+TEST_CASE("the four factory strings, as the driver must receive them") {
+    const std::pair<const char*, const char*> cases[] = {
+        {"NVIDIA GeForce3", kGeForceSet},
+        {"NVIDIA RIVA TNT2 Model 64/Model 64 Pro",
+         "S 1600,900,-16,120;1600,900,32,100-;1600,1024,-16,120;1600,1024,32,100-;"
+         "1600,1200,-16,120;1600,1200,32,100-;1920,1080,-16,120;1920,1080,32,85-;"
+         "1920,1200,-16,100-;1920,1200,32,-;1920,1440,-16,85-;1920,1440,32,-;"
+         "2048,1536,-16,70-;2048,1536,32,-"},
+        {"NVIDIA RIVA TNT",
+         "S 1280,768,-,-;1280,960,-,-;1280,1024,32,120;1600,900,-16,100-;1600,900,32,85-;"
+         "1600,1024,-16,100-;1600,1024,32,85-;1600,1200,-16,100-;1600,1200,32,85-;"
+         "1920,1080,-16,100-;1920,1080,32,75-;1920,1200,-16,85-;1920,1200,32,70-;"
+         "1920,1440,-,-;2048,1536,-,-"},
+        {"NVIDIA Vanta/Vanta LT",
+         "S 1280,768,-,-;1280,960,-,-;1280,1024,32,120;1600,900,-16,100-;1600,900,32,85-;"
+         "1600,1024,-16,100-;1600,1024,32,85-;1600,1200,-16,100-;1600,1200,32,85-;"
+         "1920,1080,-16,100-;1920,1080,32,70-;1920,1200,-16,85-;1920,1200,32,70-;"
+         "1920,1440,-,-;2048,1536,-,-"},
+    };
+    for (const auto& [description, factory] : cases) {
+        CAPTURE(description);
+        CHECK(std::string(FindAdapter(description)->factoryDelta) == factory);
     }
-    CHECK_FALSE((LadderRate(0) || LadderRate(8) || LadderPosition("060") || LadderPosition("56")));
 }
 
 TEST_CASE("the Modes_Delta string, byte for byte") {
@@ -20,7 +48,7 @@ TEST_CASE("the Modes_Delta string, byte for byte") {
                                        "120", "",    "56",  " 60", "n/a", "N/A", "N/A",
                                        "N/A", "N/A", "N/A", "N/A", "N/A", "N/A"};
     for (int i = 0; i < kRowCount; ++i) tokens[i] = CalcRates(captions[i]);
-    CHECK(BuildModesDelta(tokens, FindAdapter("NVIDIA GeForce3")->factoryDelta) ==
+    CHECK(BuildModesDelta(tokens, kGeForceSet) ==
           "S 320,200,-,-;320,240,-,70-;400,300,-,-60;480,360,-,-70;512,384,-,-72;640,400,-,-75;"
           "640,480,-,-85;800,600,-,-100;1024,768,-,;1152,864,-,;1280,768,-,;1280,960,-,;"
           "1280,1024,-,-;1600,900,-,-;1600,1024,-,-;1600,1200,-,-;1920,1080,-,-;1920,1200,-,-;"
@@ -35,10 +63,7 @@ TEST_CASE("the Modes_Delta string, byte for byte") {
 
 TEST_CASE("catalogue lookup is whole-text and case-sensitive") {
     const std::pair<const char*, const char*> cases[] = {
-        {"NVIDIA GeForce3 Ti 500", "NV20_2_Modes_Delta"},
-        {"NVIDIA RIVA TNT", "NV4_Modes_Delta"},
-        {"NVIDIA GeForce4 MX 420", "NV17_Modes_Delta"},
-        {"NVIDIA Quadro4 900 XGL", "NV25GL_Modes_Delta"},
+        {"NVIDIA GeForce3 Ti 500", "NV20_2_Modes_Delta"},  // not taken for "NVIDIA GeForce3"
         {"nvidia geforce3", nullptr},
         {"NVIDIA GeForce3 ", nullptr},
         {"NVIDIA GeForce", nullptr},

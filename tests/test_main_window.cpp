@@ -1,7 +1,7 @@
 #include <doctest/doctest.h>
 
 #include "catalogue/adapters.h"
-#include "delta/modes_delta.h"
+#include "grid/layout.h"
 #include "fakes.h"
 
 using namespace vexmora;
@@ -89,7 +89,7 @@ TEST_CASE("the customize switch") {
     CHECK(m.Rate(8) == "90");
 }
 
-TEST_CASE("the menus: the help file, About, Exit") {
+TEST_CASE("Help > Topics: the help file beside the program, afresh at each click") {
     fake::Machine m;
     REQUIRE(m.frm.Form_Load());
     const Box notFound = {"Help file (vexmhelp.chm) not found", kMbIconError};
@@ -100,49 +100,25 @@ TEST_CASE("the menus: the help file, About, Exit") {
     m.frm.mnuTopics_Click();
     CHECK(m.dialogs.shown == Boxes{notFound, notFound});
     CHECK(m.help.opened == std::vector<std::string>(2, "C:\\Vexmora\\vexmhelp.chm 0 0"));
-    m.frm.mnuAbout_Click();
-    m.frm.mnuAbout_Click();
-    CHECK(m.window.aboutShown == 2);
-    CHECK_FALSE(m.window.ended);
-    m.frm.mnuExit_Click();
-    CHECK(m.window.ended);
 }
 
-TEST_CASE("any one platform call failing, along a typical use and Set Defaults") {
-    const std::string factory = FindAdapter("NVIDIA GeForce3")->factoryDelta;
-    int failAt = 1;
-    for (;; ++failAt) {
-        CAPTURE(failAt);
-        fake::Machine m;
-        m.faults.failAt = failAt;
-        m.help.files.insert("C:\\Vexmora\\vexmhelp.chm");
-        m.dialogs.answers = {kIdYes, kIdYes};
-        // The value as written, or nothing; and a success box after the action, or not.
-        const auto written = [&](const std::string& text) {
-            const auto& key = m.reg.keys
-                                  ["hklm\\system\\currentcontrolset\\control\\video\\"
-                                   "{23a77bf7-ed96-40ec-af06-9b1f4867732a}\\0000"];
-            const auto value = key.find("nv25_modes_delta");
-            return value != key.end() &&
-                   value->second.second ==
-                       std::vector<std::uint8_t>(text.c_str(), text.c_str() + text.size() + 1);
-        };
-        const auto succeeded = [&](const char* box) { return m.dialogs.shown.back().first == box; };
-        if (m.frm.Form_Load()) {
-            m.frm.Check1_Click();
-            for (int i = 0; i < 4; ++i) m.Step(9, +1);
-            m.frm.mnuTopics_Click();
-            m.frm.cmdApply_Click();
-            std::array<std::string, kRowCount> tokens;
-            for (int row = 1; row <= kRowCount; ++row) tokens[row - 1] = CalcRates(m.Rate(row));
-            CHECK(succeeded(
-                      "Values added succesfully, please remember to REBOOT your PC to apply the "
-                      "changes") == written(BuildModesDelta(tokens, factory)));
-            m.frm.cmdReset_Click();
-            CHECK(succeeded("Default values reset successfully") == written(factory));
-        }
-        CHECK(m.reg.handles.empty());
-        if (m.faults.calls < failAt) break;  // past the last call: nothing failed
+TEST_CASE("the layout's anchors, in twips") {
+    // left, top, width, height: the buttons and the first and last row of each column.
+    const std::pair<const char*, std::array<int, 4>> anchors[] = {
+        {"cmdApply", {120, 3840, 1455, 375}}, {"cmdReset", {1800, 3840, 1215, 375}},
+        {"Check1", {3240, 3840, 1575, 375}},  {"Label3", {240, 1200, 1095, 255}},
+        {"Label25", {1320, 1200, 495, 255}},  {"UpDown1", {1920, 1200, 375, 255}},
+        {"Label34", {1320, 3360, 495, 255}},  {"UpDown10", {1920, 3360, 375, 255}},
+        {"Label15", {2520, 1200, 1215, 255}}, {"UpDown11", {4320, 1200, 375, 255}},
+        {"Label24", {2520, 3360, 1215, 255}}, {"Label44", {3720, 3360, 495, 255}},
+        {"UpDown20", {4320, 3360, 375, 255}},
+    };
+    for (const auto& [name, place] : anchors) {
+        CAPTURE(name);
+        const auto& layout = MainLayout();
+        const auto c = std::find_if(layout.begin(), layout.end(),
+                                    [&](const ControlSpec& s) { return s.name == name; });
+        REQUIRE(c != layout.end());
+        CHECK(std::array<int, 4>{c->left, c->top, c->width, c->height} == place);
     }
-    MESSAGE((failAt - 1) << " calls, each made to fail in turn");
 }

@@ -37,67 +37,62 @@ TEST_CASE("driver version caption from the version resource") {
 }
 
 TEST_CASE("start-up: the information lines, or one stop box and the end") {
-    const std::string os = "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion";
-    const std::string map = "HARDWARE\\DEVICEMAP\\VIDEO";
-    using Change = void (*)(fake::Machine&, const std::string&, const std::string&);
-    const std::tuple<const char*, const char*, Change, const char*, const char*> cases[] = {
-        {"Windows XP", "5.1", nullptr, "",
-         "Windows XP|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200"},
-        {"Windows 2000 never reads the device map", "5.0",
-         [](fake::Machine& m, auto&, auto& map) { m.reg.PutString(map, "\\Device\\Video0", "x"); },
-         "", "Windows 2000|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200"},
-        {"the device map's instance is not the key's", "5.1",
-         [](fake::Machine& m, auto&, auto& map) {
-             const std::string key = m.kXpKey;
-             m.reg.PutString(map, "\\Device\\Video0", key.substr(0, key.size() - 1) + "3");
-         },
-         "", "Windows XP|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200"},
-        {"no system directory: the driver is looked for bare", "5.1",
-         [](fake::Machine& m, auto&, auto&) {
-             m.sys.systemDir.clear();
-             m.sys.files["\\nv4_disp.dll"] = fake::Version(1, 2, 3, 4);
-         },
-         "", "Windows XP|1.2.3.4 (.3..4)|NVIDIA GeForce4 Ti 4200"},
-        {"any non-zero driver check", "5.1",
-         [](fake::Machine& m, auto&, auto&) {
-             m.reg.PutDword(m.driverKey, "UseCompressedModeFormat", 0xFFFFFFFF);
-         },
-         "", "Windows XP|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200"},
-        {"description not text", "5.1",
-         [](fake::Machine& m, auto&, auto&) {
-             m.reg.Put(m.driverKey, "Device Description", kRegExpandSz, {'x', 0});
-         },
-         "", "Windows XP|6.14.10.4523 (45.23)|"},
-        {"Windows Server 2003", "5.2", nullptr, "No compatible Operating System found", "||"},
-        {"5.1 and a blank", "5.1 ", nullptr, "No compatible Operating System found", "||"},
-        {"version as a number", "5.1",
-         [](fake::Machine& m, auto& os, auto&) { m.reg.PutDword(os, "CurrentVersion", 5); },
-         "No compatible Operating System found", "||"},
-        {"driver check as text", "5.1",
-         [](fake::Machine& m, auto&, auto&) {
-             m.reg.PutString(m.driverKey, "UseCompressedModeFormat", "1");
-         },
-         "No compatible Detonator version found", "Windows XP|6.14.10.4523 (45.23)|"},
-        {"driver check 0", "5.0",
-         [](fake::Machine& m, auto&, auto&) {
-             m.reg.PutDword(m.driverKey, "UseCompressedModeFormat", 0);
-         },
-         "No compatible Detonator version found", "Windows 2000|6.14.10.4523 (45.23)|"},
-        {"no device map entry", "5.1",
-         [](fake::Machine& m, auto&, auto& map) {
-             m.reg.Put(map, "\\Device\\Video0", kRegBinary, {});
-         },
-         "No compatible Detonator version found", "Windows XP|6.14.10.4523 (45.23)|"},
+    using namespace std::string_literals;
+    // Where a row changes the machine: no value, or one value put in one of these keys.
+    enum Where { None, Os, Map, Driver, NoSystemDir };
+    struct Row {
+        const char* what;
+        const char* version;
+        Where where;
+        const char* name;
+        std::uint32_t type;
+        std::string bytes;
+        const char* box;
+        const char* lines;
     };
-    for (const auto& [what, version, change, box, lines] : cases) {
-        CAPTURE(what);
-        fake::Machine m("NVIDIA GeForce4 Ti 4200", version);
-        if (change) change(m, os, map);
-        CHECK(m.frm.Form_Load() == (*box == '\0'));
+    const char* fits = "Windows XP|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200";
+    const char* noOs = "No compatible Operating System found";
+    const char* noDriver = "No compatible Detonator version found";
+    const Row rows[] = {
+        {"Windows XP", "5.1", None, "", 0, "", "", fits},
+        {"Windows 2000 never reads the device map", "5.0", Map, "\\Device\\Video0", kRegSz, "x\0"s,
+         "", "Windows 2000|6.14.10.4523 (45.23)|NVIDIA GeForce4 Ti 4200"},
+        {"the device map's instance is not the key's", "5.1", Map, "\\Device\\Video0", kRegSz,
+         "\\Registry\\Machine\\SYSTEM\\CurrentControlSet\\Control\\Video\\"
+         "{23A77BF7-ED96-40EC-AF06-9B1F4867732A}\\0003\0"s,
+         "", fits},
+        {"no system directory: the driver is looked for bare", "5.1", NoSystemDir, "", 0, "", "",
+         "Windows XP|1.2.3.4 (.3..4)|NVIDIA GeForce4 Ti 4200"},
+        {"any non-zero driver check", "5.1", Driver, "UseCompressedModeFormat", kRegDword,
+         "\xFF\xFF\xFF\xFF", "", fits},
+        {"description not text", "5.1", Driver, "Device Description", kRegExpandSz, "x\0"s, "",
+         "Windows XP|6.14.10.4523 (45.23)|"},
+        {"Windows Server 2003", "5.2", None, "", 0, "", noOs, "||"},
+        {"5.1 and a blank", "5.1 ", None, "", 0, "", noOs, "||"},
+        {"version as a number", "5.1", Os, "CurrentVersion", kRegDword, "\5\0\0\0"s, noOs, "||"},
+        {"driver check as text", "5.1", Driver, "UseCompressedModeFormat", kRegSz, "1\0"s, noDriver,
+         "Windows XP|6.14.10.4523 (45.23)|"},
+        {"driver check 0", "5.0", Driver, "UseCompressedModeFormat", kRegDword, "\0\0\0\0"s,
+         noDriver, "Windows 2000|6.14.10.4523 (45.23)|"},
+        {"no device map entry", "5.1", Map, "\\Device\\Video0", kRegBinary, "", noDriver,
+         "Windows XP|6.14.10.4523 (45.23)|"},
+    };
+    for (const Row& row : rows) {
+        CAPTURE(row.what);
+        fake::Machine m("NVIDIA GeForce4 Ti 4200", row.version);
+        const std::string keys[] = {"", "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion",
+                                    "HARDWARE\\DEVICEMAP\\VIDEO", m.driverKey};
+        if (row.where == NoSystemDir) {
+            m.sys.systemDir.clear();
+            m.sys.files["\\nv4_disp.dll"] = fake::Version(1, 2, 3, 4);
+        } else if (row.where != None) {
+            m.reg.Put(keys[row.where], row.name, row.type, {row.bytes.begin(), row.bytes.end()});
+        }
+        CHECK(m.frm.Form_Load() == (*row.box == '\0'));
         auto& c = m.window.captions;
-        CHECK(c["lblOS"] + "|" + c["lblDetVersion"] + "|" + c["lblAdapters"] == lines);
-        const std::vector<std::pair<std::string, unsigned>> boxes = {{box, kMbIconError}};
-        CHECK(m.dialogs.shown == (*box ? boxes : decltype(boxes){}));
+        CHECK(c["lblOS"] + "|" + c["lblDetVersion"] + "|" + c["lblAdapters"] == row.lines);
+        const std::vector<std::pair<std::string, unsigned>> boxes = {{row.box, kMbIconError}};
+        CHECK(m.dialogs.shown == (*row.box ? boxes : decltype(boxes){}));
         CHECK(m.Rate(9) == "60");  // the scan ran first
         CHECK(m.reg.handles.empty());
     }

@@ -18,6 +18,7 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
                              const std::string& strValue, const std::string& strDefault) {
     std::string result = strDefault;
     RegKey key = 0;
+    // A key that did not open is queried as 0 all the same: the query fails, the default stands.
     if (reg.Open(hKey, strPath, &key) != kErrorSuccess) key = 0;
 
     std::uint32_t type = 0;
@@ -30,10 +31,13 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
             size <= kMaxText ? static_cast<char*>(std::malloc(size == 0 ? 1 : size)) : nullptr,
             std::free);
         std::uint32_t got = size;
+        // A value replaced in between by one of another type is not text either.
         if (buffer &&
             reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.get()),
-                           &got) == kErrorSuccess) {
-            // A value that shrank in between leaves spaces where it ended.
+                           &got) == kErrorSuccess &&
+            type == kRegSz) {
+            // A value that shrank in between keeps the first query's length, padded with
+            // spaces: deliberate, so no unwritten byte is ever read.
             std::fill(buffer.get() + std::min(got, size), buffer.get() + size, ' ');
             const char* end = std::find(buffer.get(), buffer.get() + size, '\0');
             result.assign(buffer.get(), static_cast<std::size_t>(end - buffer.get()));

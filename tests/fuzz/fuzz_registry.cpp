@@ -1,6 +1,8 @@
 // The registry helpers against a hostile registry: any type and size, missing terminators,
 // embedded NULs, a first answer that lies, a value that changes between the two queries,
 // a key that will not open, refused creates and sets. Each run checks the exact answer.
+// Every choice but the bytes of values and texts is read from the input's end; the seeds
+// include a value that grew, shrank, claimed 3 GB or became a number between the queries.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
@@ -37,11 +39,13 @@ void Require(bool holds, const char* what) {
 }
 
 // What GetSettingString must answer: the text the second query finds, in a buffer sized
-// by the first answer, cut at its first NUL; the default when either query cannot be used.
+// by the first answer, cut at its first NUL; the default when either query cannot be used or
+// either finds no text. A value that shrank leaves spaces where it ended.
 std::string ExpectedText(const Hostile& reg, const fake::Registry::Value& first) {
     const fake::Registry::Value& second = reg.grows ? reg.grown : first;
     const std::uint32_t size = reg.lies ? reg.claimed : std::uint32_t(first.second.size());
-    if (reg.openFails || first.first != kRegSz || size < second.second.size() || size > (64u << 20))
+    if (reg.openFails || first.first != kRegSz || second.first != kRegSz ||
+        size < second.second.size() || size > (64u << 20))
         return "dflt";
     std::string buffer(second.second.begin(), second.second.end());
     buffer.resize(size, ' ');
@@ -62,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const fake::Registry::Value stored = {
         in.ConsumeIntegralInRange<std::uint32_t>(0, 8),
         in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegral<std::uint8_t>())};
-    reg.grown = {stored.first, in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegral<std::uint8_t>())};
+    reg.grown = {in.ConsumeIntegralInRange<std::uint32_t>(0, 8),
+                 in.ConsumeBytes<std::uint8_t>(in.ConsumeIntegral<std::uint8_t>())};
     reg.Put(kPath, "V", stored.first, stored.second);
 
     Require(

@@ -1,17 +1,18 @@
 // A whole run: the input decodes into a machine (the values the load event reads, the
-// driver DLL's version block, the display modes, the answers to each box) and a sequence
-// of user actions; after every action the invariants a user relies on are checked.
+// driver DLL's version block, the display modes, the answers to each box, which platform
+// call fails) and a sequence of user actions; after every action the invariants a user
+// relies on are checked. Every byte is read from the input's end, one per choice, so a
+// seed is its choices written backwards; the seeds replay one typical use with each of
+// its platform calls failing in turn.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cctype>
 #include <cstdlib>
+#include <optional>
 
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
-#include "delta/modes_delta.h"
-#include "detect/startup.h"
 #include "fakes.h"
-#include "registry/settings.h"
 
 namespace {
 
@@ -27,6 +28,46 @@ void Require(bool holds, const char* what) {
 std::string Lower(std::string s) {
     for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
+}
+
+// What the driver is asked for at each rate caption: a ladder rate as a bound, N/A as "-",
+// anything else as nothing.
+std::string Token(const std::string& caption) {
+    const std::pair<const char*, const char*> tokens[] = {
+        {"60", "70-"},  {"70", "-60"},  {"72", "-70"},   {"75", "-72"},
+        {"85", "-75"},  {"100", "-85"}, {"120", "-100"}, {"N/A", "-"},
+    };
+    for (const auto& [rate, token] : tokens) {
+        if (caption == rate) return token;
+    }
+    return {};
+}
+
+// The text stored in the value, when it is one: its bytes up to the terminator.
+std::optional<std::string> Text(const fake::Registry::Keys& keys, const std::string& key,
+                                const std::string& name) {
+    const auto k = keys.find("hklm\\" + Lower(key));
+    if (k == keys.end() || !k->second.count(Lower(name))) return std::nullopt;
+    const auto& [type, bytes] = k->second.at(Lower(name));
+    if (type != kRegSz || bytes.empty() || bytes.back() != 0) return "not text";
+    return std::string(bytes.begin(), bytes.end() - 1);
+}
+
+// The registry with that one value taken out.
+fake::Registry::Keys Without(fake::Registry::Keys keys, const std::string& key,
+                             const std::string& name) {
+    keys["hklm\\" + Lower(key)].erase(Lower(name));
+    return keys;
+}
+
+// The value holds the twenty rows with the tokens of these captions, in row order.
+bool Shows(const std::string& value, const RateLabels& labels) {
+    std::string rows = "S ";
+    for (int i = 0; i < kRowCount; ++i) {
+        rows += std::to_string(kRows[i].width) + "," + std::to_string(kRows[i].height) + ",-," +
+                Token(labels[i]) + ";";
+    }
+    return value.compare(0, rows.size(), rows) == 0;
 }
 
 // A value the load event reads: as the machine has it, missing, or anything at all.
@@ -52,9 +93,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const auto table = AdapterTable();
     const std::string adapter =
-        in.ConsumeBool() ? table[in.ConsumeIntegralInRange<std::size_t>(0, 31)].description
+        in.ConsumeBool() ? table[in.ConsumeIntegralInRange<std::size_t>(0, table.size() - 1)]
+                               .description
                          : in.ConsumeRandomLengthString(40);
     fake::Machine m(adapter, in.ConsumeBool() ? "5.1" : "5.0");
+    m.faults.failAt = in.ConsumeIntegralInRange(0, 255);  // 0: every call succeeds
     fake::Dialogs& dialogs = m.dialogs;
     FrmMain& frm = m.frm;
     Spoil(in, m.reg, "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion");
@@ -70,16 +113,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.recordOffset = in.ConsumeIntegralInRange<std::int64_t>(-64, 128);
         file.recordLength = in.ConsumeIntegral<std::uint32_t>();
     }
-    m.display.modes.clear();
-    for (int n = in.ConsumeIntegralInRange(0, 12); n > 0; --n) {
-        const ResolutionRow& row = kRows[in.ConsumeIntegralInRange(0, kRowCount - 1)];
-        const bool exact = in.ConsumeBool();
-        m.display.modes.push_back(
-            {in.ConsumeIntegral<std::uint32_t>(),
-             exact ? std::uint32_t(row.width) : in.ConsumeIntegral<std::uint32_t>(),
-             exact ? std::uint32_t(row.height) : in.ConsumeIntegral<std::uint32_t>(),
-             in.ConsumeIntegral<std::uint32_t>()});
+    if (in.ConsumeBool()) {
+        m.display.modes.clear();
+        for (int n = in.ConsumeIntegralInRange(0, 12); n > 0; --n) {
+            const ResolutionRow& row = kRows[in.ConsumeIntegralInRange(0, kRowCount - 1)];
+            const bool exact = in.ConsumeBool();
+            m.display.modes.push_back(
+                {in.ConsumeIntegral<std::uint32_t>(),
+                 exact ? std::uint32_t(row.width) : in.ConsumeIntegral<std::uint32_t>(),
+                 exact ? std::uint32_t(row.height) : in.ConsumeIntegral<std::uint32_t>(),
+                 in.ConsumeIntegral<std::uint32_t>()});
+        }
     }
+    if (in.ConsumeBool()) m.help.files.insert("C:\\Vexmora\\vexmhelp.chm");
     for (int n = in.ConsumeIntegralInRange(0, 8); n > 0; --n) {
         dialogs.answers.push_back(in.ConsumeBool() ? kIdYes : kIdNo);
     }
@@ -90,16 +136,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(m.reg.handles.empty(), "every key opened is closed");
         return 0;
     }
-    // Where the program writes, if anywhere: the catalogue's value under the driver key.
-    const std::string os =
-        GetSettingString(m.reg, kHKeyLocalMachine,
-                         "SOFTWARE\\Microsoft\\Windows NT\\CurrentVersion", "CurrentVersion");
-    const std::string driverKey =
-        os == "5.0"
-            ? fake::Machine::k2000Key
-            : XpDriverKey(GetSettingString(m.reg, kHKeyLocalMachine, "HARDWARE\\DEVICEMAP\\VIDEO",
-                                           "\\Device\\Video0"));
+    // The one value the program may write: the adapter's, in the machine's driver key.
     const AdapterProfile* profile = FindAdapter(m.window.captions["lblAdapters"]);
+    const std::string name = profile != nullptr ? profile->valueName : "";
     bool customizing = false;
     while (in.remaining_bytes() > 0 && !m.window.ended) {
         const auto before = m.reg.keys;
@@ -121,44 +160,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (int row = 1; row <= kRowCount; ++row) {
             const std::string label = m.Rate(row);
-            Require(label == "N/A" || LadderPosition(label) || Decimal(label),
+            Require(label == "N/A" || Token(label) != "" || Decimal(label),
                     "a rate label is a ladder rate, a positive decimal or N/A");
             Require(!m.window.enabled[row - 1] || (customizing && label != "N/A"),
                     "a spin control is open only while customizing, and not on an N/A row");
         }
         Require(m.reg.handles.empty(), "every key opened is closed");
-        bool asked = false;
-        for (std::size_t i = boxes; i < dialogs.shown.size(); ++i)
-            asked |= dialogs.shown[i].second == kMbYesNo;
-        const bool yes = asked && answer == kIdYes;
-        auto after = before;
-        std::string written;
-        if (yes && profile != nullptr) {
-            const auto& values = m.reg.keys["hklm\\" + Lower(driverKey)];
-            const auto value = values.find(Lower(profile->valueName));
-            if (value != values.end()) {
-                written.assign(value->second.second.begin(), value->second.second.end());
-                fake::Registry expected;
-                expected.keys = before;
-                expected.Put(driverKey, profile->valueName, value->second.first,
-                             value->second.second);
-                after = expected.keys;
-            }
-        }
-        Require(m.reg.keys == after, "only the adapter's value changes, and only after a Yes");
+        bool asked = false, applied = false, reset = false;
         for (std::size_t i = boxes; i < dialogs.shown.size(); ++i) {
-            const std::string& text = dialogs.shown[i].first;
-            std::array<std::string, kRowCount> tokens;
-            for (int row = 0; row < kRowCount; ++row) tokens[row] = CalcRates(labels[row]);
-            if (text == kApplied) {
-                Require(written == BuildModesDelta(tokens, profile->factoryDelta) + '\0',
-                        "the success box comes only with the composed string written");
-            }
-            if (text == kResetDone) {
-                Require(written == std::string(profile->factoryDelta) + '\0',
-                        "the reset box comes only with the factory string written");
-            }
+            asked |= dialogs.shown[i].second == kMbYesNo;
+            applied |= dialogs.shown[i].first == kApplied;
+            reset |= dialogs.shown[i].first == kResetDone;
         }
+        Require(Without(m.reg.keys, m.driverKey, name) == Without(before, m.driverKey, name),
+                "nothing changes but the adapter's value in the driver key");
+        const auto value = Text(m.reg.keys, m.driverKey, name);
+        const bool changed = value != Text(before, m.driverKey, name);
+        Require(!changed || (asked && answer == kIdYes), "the value changes only after a Yes");
+        Require(!changed || applied || reset, "a changed value is reported as written");
+        Require(!applied || (value && Shows(*value, labels)),
+                "the success box comes only with what the grid showed written");
+        Require(!reset || value == std::string(profile->factoryDelta),
+                "the reset box comes only with the factory string written");
     }
     return 0;
 }
