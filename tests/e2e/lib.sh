@@ -5,7 +5,7 @@ set -euo pipefail
 scenario=$(basename "$0" .sh)
 source "$(dirname "$0")/../../../scripts/machine.sh"
 [ -f "$WINEPREFIX/.vexmora-ready" ] ||
-  { echo "no Wine prefix at $WINEPREFIX: scripts/test prepares it" >&2; exit 1; }
+  { echo "no Wine prefix at $WINEPREFIX: the test \"wine: prefix\" makes it" >&2; exit 1; }
 # A screen of its own, so that screenshots see only this scenario's desktop.
 unset DISPLAY
 vexmora_display

@@ -1,5 +1,5 @@
-// What only Windows can show: the real registry and its refusals, version resources,
-// display modes, file attributes, and the label font's text widths.
+// What only Windows can show: the real registry and its refusals, file attributes, and the
+// label font's text widths.
 #include <windows.h>
 
 #include <shlwapi.h>
@@ -7,8 +7,6 @@
 #include <doctest/doctest.h>
 
 #include "catalogue/adapters.h"
-#include "detect/version.h"
-#include "grid/display_scan.h"
 #include "grid/layout.h"
 #include "main_window.h"
 #include "registry_cases.h"
@@ -40,23 +38,6 @@ TEST_CASE("registry helpers on the real registry, and a write Windows refuses") 
     SHDeleteKeyA(HKEY_CURRENT_USER, base.c_str());
 }
 
-TEST_CASE("driver version from real version resources") {
-    win32::System sys;
-    CHECK(GetVersionInfo(sys, Beside("driver_65535.dll")) == "6.13.10.65535");
-    CHECK(GetVersionInfo(sys, Beside("win32_tests.exe")) == "N/A");  // no version resource
-    CHECK(GetVersionInfo(sys, Beside("no such driver.dll")) == "N/A");
-    char expected[MAX_PATH] = {};
-    GetSystemDirectoryA(expected, MAX_PATH);
-    CHECK(GetSystemDir(sys) == expected);
-}
-
-TEST_CASE("display modes from EnumDisplaySettingsA leave no rate label empty") {
-    win32::DisplayModes display;
-    RateLabels labels;
-    CheckDisplayModes(display, labels);
-    for (const std::string& label : labels) CHECK_FALSE(label.empty());
-}
-
 TEST_CASE("the help file counts only as an ordinary file") {
     const std::pair<const char*, DWORD> files[] = {{"plain", FILE_ATTRIBUTE_NORMAL},
                                                    {"readonly", FILE_ATTRIBUTE_READONLY},
@@ -75,9 +56,9 @@ TEST_CASE("the help file counts only as an ordinary file") {
     CHECK_FALSE(win32::Help().OrdinaryFileExists(win32::Help().ProgramFolder()));
 }
 
-TEST_CASE("every text fits its control in Tahoma 8.25 pt at 96, 120 and 144 DPI") {
+TEST_CASE("every text fits its control in Tahoma 8.25 pt at 96, 120, 144 and 192 DPI") {
     HDC dc = CreateCompatibleDC(nullptr);
-    for (int dpi : {96, 120, 144}) {
+    for (int dpi : {96, 120, 144, 192}) {
         HFONT font = window::CreateLabelFont(dpi);
         HGDIOBJ old = SelectObject(dc, font);
         char face[64] = {};

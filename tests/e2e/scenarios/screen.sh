@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# What the window shows: labels repaint cleanly after changes, and at 120, 144 and 192
+# What the window shows: labels repaint cleanly after changes, and at 96, 120, 144 and 192
 # DPI every control sits where the layout puts it, each label showing what lies under it:
 # the picture, or the window's colour where a label reaches below the picture.
 source "$(dirname "$0")/../lib.sh"
@@ -18,7 +18,7 @@ user close
 expect_exit
 
 pixel() { convert "$WINEPREFIX/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
-for dpi in 120 144 192; do
+for dpi in 96 120 144 192; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   start_main
   expect_eq "client area at $dpi DPI" "$(user client)" \
