@@ -14,6 +14,12 @@
 
 namespace vexmora::fake {
 
+// Registry keys and value names as the fake registry files them.
+inline std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
 // Counts the platform calls of a run and makes the failAt-th one fail (0: none fails).
 struct Faults {
     int calls = 0, failAt = 0;
@@ -82,10 +88,6 @@ public:
     }
 
 private:
-    static std::string Lower(std::string s) {
-        for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        return s;
-    }
     std::string Path(RegKey root, const std::string& path) const {
         const std::string base = root == kHKeyLocalMachine  ? "hklm"
                                  : root == kHKeyCurrentUser ? "hkcu"
@@ -145,7 +147,8 @@ public:
     }
     bool QueryVersionValue(const void* block, const std::string& subBlock, const void** value,
                            std::uint32_t* length) override {
-        if (current_ == nullptr || !current_->queryOk || subBlock != "\\" || Failing()) return false;
+        if (current_ == nullptr || !current_->queryOk || subBlock != "\\" || Failing())
+            return false;
         // Through an integer: a lying resource may point outside the block.
         *value = reinterpret_cast<const void*>(reinterpret_cast<std::uintptr_t>(block) +
                                                std::uintptr_t(current_->recordOffset));

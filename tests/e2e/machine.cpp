@@ -1,7 +1,6 @@
 // Sets a Wine prefix up as the machine Vexmora was made for: the display driver's key
 // with the values a Detonator driver leaves there, at the place Windows XP's device map
-// names (machine xp "<adapter>") or at Windows 2000's (machine 2000 "<adapter>"). An
-// adapter "@<file>" is that file's bytes, of any length and code page.
+// names (machine xp "<adapter>") or at Windows 2000's (machine 2000 "<adapter>").
 //
 // Wine keeps Control\Video\{guid}\0000 as a volatile link to a Class key that every new
 // GUI process rebuilds, dropping what was added. The link is replaced by an ordinary
@@ -57,14 +56,7 @@ int main(int argc, char** argv) {
     const DWORD one = 1;
     RegSetValueExA(key, "UseCompressedModeFormat", 0, REG_DWORD,
                    reinterpret_cast<const BYTE*>(&one), sizeof one);
-    std::string adapter = argv[2];
-    if (adapter[0] == '@') {
-        std::FILE* file = std::fopen(adapter.c_str() + 1, "rb");
-        if (file == nullptr) return Fail("read the adapter's file");
-        adapter.clear();
-        for (int c; (c = std::fgetc(file)) != EOF;) adapter += static_cast<char>(c);
-        std::fclose(file);
-    }
+    const std::string adapter = argv[2];
     RegSetValueExA(key, "Device Description", 0, REG_SZ,
                    reinterpret_cast<const BYTE*>(adapter.c_str()),
                    static_cast<DWORD>(adapter.size() + 1));

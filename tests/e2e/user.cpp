@@ -13,9 +13,10 @@
 //   user count <class>         how many visible top-level windows of the class there are
 //   user at <name>             a control's rectangle on screen: x y width height
 //   user layout                checks every control's place and size against the layout
-//   user cycles <n>            Apply, Yes and OK n times; the handles and working set before and
-//   after user repaint               has the window and its controls painted afresh user client |
-//   rect | close the client size; the window on screen; its close button
+//   user cycles <n>            Apply, Yes and OK n times; handles and working set after 10 and n
+//   user repaint               has the window and its controls painted afresh
+//   user rows                  each row's resolution and rate, as the window shows them
+//   user client | rect | close the client size; the window on screen; its close button
 
 #include <windows.h>
 
@@ -69,12 +70,16 @@ bool WaitFor(int ms, bool (*ready)()) {
     return true;
 }
 
-int Rows(bool spins) {
+int Rows(const std::string& what) {  // rates, spins or rows
     for (int row = 1; row <= kRowCount; ++row) {
-        if (spins) std::printf("%d", IsWindowEnabled(GetDlgItem(Main(), UpDownId(row))) ? 1 : 0);
-        if (!spins) std::printf("%s\n", Text(GetDlgItem(Main(), RateLabelId(row))).c_str());
+        HWND rate = GetDlgItem(Main(), RateLabelId(row));
+        if (what == "spins")
+            std::printf("%d", IsWindowEnabled(GetDlgItem(Main(), UpDownId(row))) ? 1 : 0);
+        if (what == "rows")
+            std::printf("%s ", Text(GetDlgItem(Main(), ResolutionLabelId(row))).c_str());
+        if (what != "spins") std::printf("%s\n", Text(rate).c_str());
     }
-    return std::printf(spins ? "\n" : ""), 0;
+    return std::printf(what == "spins" ? "\n" : ""), 0;
 }
 
 int Step(int row, bool up) {
@@ -247,7 +252,7 @@ int main(int argc, char** argv) {
             std::printf("%s=%s\n", name, Text(Item(name)).c_str());
         return 0;
     }
-    if (command == "rates" || command == "spins") return Rows(command == "spins");
+    if (command == "rates" || command == "spins" || command == "rows") return Rows(command);
     if (command == "click") return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? 0 : 1;
     if (command == "step") return Step(std::atoi(arg.c_str()), std::string(argv[3]) == "up");
     if (command == "keys") return Keys(argc - 2, argv + 2);

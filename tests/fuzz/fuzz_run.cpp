@@ -6,7 +6,6 @@
 // its platform calls failing in turn.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cctype>
 #include <cstdlib>
 #include <optional>
 
@@ -17,6 +16,7 @@
 namespace {
 
 using namespace vexmora;
+using fake::Lower;
 
 void Require(bool holds, const char* what) {
     if (!holds) {
@@ -25,17 +25,12 @@ void Require(bool holds, const char* what) {
     }
 }
 
-std::string Lower(std::string s) {
-    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
-
 // What the driver is asked for at each rate caption: a ladder rate as a bound, N/A as "-",
 // anything else as nothing.
 std::string Token(const std::string& caption) {
     const std::pair<const char*, const char*> tokens[] = {
-        {"60", "70-"},  {"70", "-60"},  {"72", "-70"},   {"75", "-72"},
-        {"85", "-75"},  {"100", "-85"}, {"120", "-100"}, {"N/A", "-"},
+        {"60", "70-"}, {"70", "-60"},  {"72", "-70"},   {"75", "-72"},
+        {"85", "-75"}, {"100", "-85"}, {"120", "-100"}, {"N/A", "-"},
     };
     for (const auto& [rate, token] : tokens) {
         if (caption == rate) return token;
@@ -93,9 +88,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzedDataProvider in(data, size);
     const auto table = AdapterTable();
     const std::string adapter =
-        in.ConsumeBool() ? table[in.ConsumeIntegralInRange<std::size_t>(0, table.size() - 1)]
-                               .description
-                         : in.ConsumeRandomLengthString(40);
+        in.ConsumeBool()
+            ? table[in.ConsumeIntegralInRange<std::size_t>(0, table.size() - 1)].description
+            : in.ConsumeRandomLengthString(40);
     fake::Machine m(adapter, in.ConsumeBool() ? "5.1" : "5.0");
     m.faults.failAt = in.ConsumeIntegralInRange(0, 255);  // 0: every call succeeds
     fake::Dialogs& dialogs = m.dialogs;
