@@ -185,7 +185,8 @@ struct Help : HelpApi, Injected {
     std::set<std::string> files;
     std::uintptr_t viewer = 0x4242;
     std::vector<std::string> opened;  // path and command of each call
-    std::string ProgramFolder() override { return "C:\\Vexmora"; }
+    std::string folder = "C:\\Vexmora";
+    std::string ProgramFolder() override { return folder; }
     bool OrdinaryFileExists(const std::string& path) override { return files.count(path) != 0; }
     std::uintptr_t HtmlHelp(std::uintptr_t, const std::string& path, unsigned command,
                             std::uintptr_t data) override {
@@ -198,8 +199,7 @@ struct Window : MainWindowApi {
     std::map<std::string, std::string> captions;  // "lblOS", "Label25", ...
     std::array<int, kRowCount> positions;
     std::array<bool, kRowCount> enabled{};
-    int aboutShown = 0;
-    bool ended = false;
+    bool aboutOpens = true, ended = false;
     Window() { positions.fill(1); }
 
     void SetCaption(LabelId label, int row, const std::string& text) override {
@@ -210,7 +210,7 @@ struct Window : MainWindowApi {
     int SpinPosition(int row) override { return positions[row - 1]; }
     void SetSpinPosition(int row, int position) override { positions[row - 1] = position; }
     void EnableSpin(int row, bool on) override { enabled[row - 1] = on; }
-    void ShowAbout() override { ++aboutShown; }
+    bool ShowAbout() override { return aboutOpens; }
     void EndProgram() override { ended = true; }
 };
 

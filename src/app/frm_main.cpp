@@ -3,12 +3,15 @@
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
 #include "detect/startup.h"
+#include "detect/text.h"
 #include "grid/display_scan.h"
+#include "help/about.h"
 #include "help/help.h"
 
 namespace vexmora {
 
-FrmMain::FrmMain(const Platform& platform, MainWindowApi& window) : platform_(platform), window_(window) {}
+FrmMain::FrmMain(const Platform& platform, MainWindowApi& window)
+    : platform_(platform), window_(window) {}
 
 bool FrmMain::Form_Load() {
     for (int row = 1; row <= kRowCount; ++row) positions_[row - 1] = window_.SpinPosition(row);
@@ -18,8 +21,8 @@ bool FrmMain::Form_Load() {
     SetInfoCaption(LabelId::DetVersion, lblDetVersion_, info.lblDetVersion);
     SetInfoCaption(LabelId::Adapters, lblAdapters_, info.lblAdapters);
     strDriverKey_ = info.strDriverKey;
-    if (!info.failure.empty()) {
-        platform_.dialogs.Show(info.failure, kTitle, kMbIconError);
+    if (info.failure != StartupFailure::None) {
+        platform_.dialogs.Show(StartupMessage(info.failure), kTitle, kMbIconError);
         return false;
     }
     FindAdapterProfile(lblAdapters_);
@@ -55,10 +58,10 @@ void FrmMain::Check1_Click() {
 void FrmMain::SyncRateControls() {
     SyncRatePositions();
     for (int row = 1; row <= kRowCount; ++row) {
-        if (labels_[row - 1] == "N/A") window_.EnableSpin(row, false);
+        if (labels_[row - 1] == kNotAvailable) window_.EnableSpin(row, false);
     }
     for (int row = 1; row <= kRowCount; ++row) {
-        if (labels_[row - 1] != "N/A") window_.EnableSpin(row, true);
+        if (labels_[row - 1] != kNotAvailable) window_.EnableSpin(row, true);
     }
 }
 
@@ -73,14 +76,14 @@ void FrmMain::SyncRatePositions() {
 
 void FrmMain::cmdApply_Click() {
     const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
-    const std::string written =
+    const WriteOutcome outcome =
         ApplySettings(labels_, target, platform_.registry, platform_.dialogs);
-    if (!written.empty()) strNewDelta_ = written;
+    if (outcome.kind == WriteOutcome::Written) strNewDelta_ = outcome.written;
 }
 
 void FrmMain::cmdReset_Click() {
     const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
-    if (SetDefaults(target, platform_.registry, platform_.dialogs) != ResetOutcome::Failed) {
+    if (SetDefaults(target, platform_.registry, platform_.dialogs).kind != WriteOutcome::Failed) {
         CheckDisplayModes();
     }
 }
@@ -94,7 +97,7 @@ void FrmMain::mnuTopics_Click() {
 }
 
 void FrmMain::mnuAbout_Click() {
-    window_.ShowAbout();
+    if (!window_.ShowAbout()) platform_.dialogs.Show(kAboutFailed, kTitle, kMbIconError);
 }
 
 void FrmMain::CheckDisplayModes() {

@@ -26,29 +26,29 @@ void ReportWriteError(DialogsApi& dialogs) {
 
 }  // namespace
 
-std::string ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
-                          DialogsApi& dialogs) {
-    if (!Confirmed(dialogs, kAskApply)) return {};
+WriteOutcome ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
+                           DialogsApi& dialogs) {
+    if (!Confirmed(dialogs, kAskApply)) return {WriteOutcome::Declined, {}};
     std::array<std::string, kRowCount> tokens;
     for (std::size_t i = 0; i < labels.size(); ++i) tokens[i] = CalcRates(labels[i]);
     // An adapter the catalogue lacks has no factory string: nothing is composed.
     std::string strNewDelta = BuildModesDelta(tokens, target.factoryDelta);
     if (strNewDelta.empty() || !Write(reg, target, strNewDelta)) {
         ReportWriteError(dialogs);
-        return {};
+        return {WriteOutcome::Failed, {}};
     }
     dialogs.Show(kApplied, kTitle, kMbOk);
-    return strNewDelta;
+    return {WriteOutcome::Written, strNewDelta};
 }
 
-ResetOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs) {
-    if (!Confirmed(dialogs, kAskReset)) return ResetOutcome::Declined;
+WriteOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs) {
+    if (!Confirmed(dialogs, kAskReset)) return {WriteOutcome::Declined, {}};
     if (!Write(reg, target, target.factoryDelta)) {
         ReportWriteError(dialogs);
-        return ResetOutcome::Failed;
+        return {WriteOutcome::Failed, {}};
     }
     dialogs.Show(kResetDone, kTitle, kMbOk);
-    return ResetOutcome::Written;
+    return {WriteOutcome::Written, target.factoryDelta};
 }
 
 }  // namespace vexmora

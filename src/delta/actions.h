@@ -11,6 +11,7 @@
 
 namespace vexmora {
 
+// The program's own texts, typos included: users and the help quote them as they stand.
 inline constexpr char kAskApply[] = "Are you sure you want to apply these values to the registry?";
 inline constexpr char kApplied[] =
     "Values added succesfully, please remember to REBOOT your PC to apply the changes";
@@ -26,14 +27,18 @@ struct DeltaTarget {
     std::string factoryDelta;
 };
 
-// Composes the Modes_Delta string from the rate captions and writes it. Answers the
-// string composed, empty when the user said No or nothing could be composed.
-std::string ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
-                          DialogsApi& dialogs);
+// What a write action came to: the user said No, the string was written (and which), or
+// the error box was shown.
+struct WriteOutcome {
+    enum Kind { Declined, Written, Failed } kind;
+    std::string written;
+};
 
-enum class ResetOutcome { Declined, Written, Failed };
+// Composes the Modes_Delta string from the rate captions and writes it.
+WriteOutcome ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
+                           DialogsApi& dialogs);
 
 // Writes the factory string back; on Failed the caller stops without refreshing the grid.
-ResetOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs);
+WriteOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs);
 
 }  // namespace vexmora

@@ -12,7 +12,7 @@ namespace {
 // written as a bound from its neighbour on the ladder.
 constexpr std::pair<const char*, const char*> kTokens[] = {
     {"120", "-100"}, {"100", "-85"}, {"85", "-75"}, {"75", "-72"},
-    {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {"N/A", "-"},
+    {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {kNotAvailable, "-"},
 };
 
 }  // namespace

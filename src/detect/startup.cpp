@@ -20,6 +20,15 @@ std::string XpDriverKey(const std::string& deviceMapEntry) {
     return kVideoKey + Left(Right(deviceMapEntry, 43), 38) + "\\0000";
 }
 
+const char* StartupMessage(StartupFailure failure) {
+    switch (failure) {
+        case StartupFailure::NoCompatibleOs: return "No compatible Operating System found";
+        case StartupFailure::NoCompatibleDriver: return "No compatible Detonator version found";
+        case StartupFailure::None: break;
+    }
+    return "";
+}
+
 StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {
     StartupInfo info;
     const std::string os = GetSettingString(reg, kHKeyLocalMachine, kVersionKey, "CurrentVersion");
@@ -27,7 +36,7 @@ StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {
     if (xp) info.lblOS = "Windows XP";
     if (os == "5.0") info.lblOS = "Windows 2000";
     if (!xp && os != "5.0") {
-        info.failure = kNoCompatibleOs;
+        info.failure = StartupFailure::NoCompatibleOs;
         return info;
     }
 
@@ -38,7 +47,7 @@ StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {
                            : kWin2000DriverKey;
 
     if (GetSettingLong(reg, kHKeyLocalMachine, info.strDriverKey, "UseCompressedModeFormat") == 0) {
-        info.failure = kNoCompatibleDriver;
+        info.failure = StartupFailure::NoCompatibleDriver;
         return info;
     }
     info.lblAdapters =

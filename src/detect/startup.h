@@ -9,8 +9,11 @@
 
 namespace vexmora {
 
-inline constexpr char kNoCompatibleOs[] = "No compatible Operating System found";
-inline constexpr char kNoCompatibleDriver[] = "No compatible Detonator version found";
+// Why the machine does not fit, if it does not.
+enum class StartupFailure { None, NoCompatibleOs, NoCompatibleDriver };
+
+// The one stop box's text for each failure.
+const char* StartupMessage(StartupFailure failure);
 
 struct StartupInfo {
     // Captions, each left empty when the sequence stopped before reaching it.
@@ -18,8 +21,7 @@ struct StartupInfo {
     std::string lblDetVersion;
     std::string lblAdapters;
     std::string strDriverKey;
-    // The message that ends the program, or empty when the machine fits.
-    std::string failure;
+    StartupFailure failure = StartupFailure::None;
 };
 
 StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys);

@@ -8,6 +8,9 @@
 
 namespace vexmora {
 
+// What a caption shows where Windows offers nothing: no version, no display mode.
+inline constexpr char kNotAvailable[] = "N/A";
+
 inline std::string Left(const std::string& text, std::size_t n) {
     return text.substr(0, n);
 }

@@ -44,7 +44,7 @@ std::string GetSystemDir(SystemApi& sys) {
 }
 
 std::string GetVersionInfo(SystemApi& sys, const std::string& sFile) {
-    constexpr const char* none = "N/A";
+    constexpr const char* none = kNotAvailable;
     const std::uint32_t size = sys.VersionInfoSize(sFile);
     if (size == 0 || size > kMaxVersionData) return none;
 

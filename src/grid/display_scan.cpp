@@ -28,7 +28,7 @@ void CheckDisplayModes(DisplayModesApi& display, RateLabels& labels) {
         if (index == INT32_MAX) break;
     }
     for (std::string& label : labels) {
-        if (label.empty()) label = "N/A";
+        if (label.empty()) label = kNotAvailable;
     }
 }
 

@@ -35,8 +35,10 @@ std::vector<ControlSpec> Build() {
     for (int row = 1; row <= kRowCount; ++row) {
         const Column& col = row <= 10 ? kLeftColumn : kRightColumn;
         const int top = kRowTop + kRowPitch * ((row - 1) % 10);
-        c.push_back({UpDownId(row), "UpDown" + Decimal(row), ControlKind::Spin, "", col.spinLeft,
-                     top, 375, kRowHeight, Align::Center, row});
+        // A spin control draws no text: its text is the name a screen reader gives it.
+        c.push_back({UpDownId(row), "UpDown" + Decimal(row), ControlKind::Spin,
+                     ResolutionText(kRows[row - 1]) + " refresh rate", col.spinLeft, top, 375,
+                     kRowHeight, Align::Center, row});
     }
     c.push_back({IDC_CHECK1, "Check1", ControlKind::CheckButton, "Customize Rates", 3240, 3840,
                  1575, 375, Align::Center, 0});

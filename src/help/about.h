@@ -1,8 +1,6 @@
 #pragma once
 // The About box: its size and its two texts.
 
-#include <vector>
-
 #include "grid/layout.h"
 #include "version.h"
 
@@ -21,14 +19,18 @@ inline constexpr const char* kAboutDisclaimer =
 inline constexpr const char* kAboutRights =
     "Vexmora " VEXMORA_VERSION " (c) 2026 the Vexmora authors";
 
+struct AboutLabel {
+    int id;
+    const char* text;
+    int left, top, width, height;
+};
+
 // The two labels, centred, in the box's default font and colours.
-inline std::vector<ControlSpec> AboutLayout() {
-    return {
-        {IDC_LABEL1, "Label1", ControlKind::Label, kAboutDisclaimer, 120, 120, 6375, 1575,
-         Align::Center, 0},
-        {IDC_LABEL2, "Label2", ControlKind::Label, kAboutRights, 120, 1920, 6375, 255,
-         Align::Center, 0},
-    };
-}
+inline constexpr AboutLabel kAboutLabels[] = {
+    {IDC_LABEL1, kAboutDisclaimer, 120, 120, 6375, 1575},
+    {IDC_LABEL2, kAboutRights, 120, 1920, 6375, 255},
+};
+
+inline constexpr char kAboutFailed[] = "Vexmora could not open its About box.";
 
 }  // namespace vexmora

@@ -7,7 +7,6 @@
 namespace vexmora {
 
 constexpr unsigned kHhDisplayTopic = 0;
-constexpr unsigned kHhHelpContext = 15;
 
 class HelpApi {
 public:

@@ -22,7 +22,6 @@ constexpr long kErrorSuccess = 0;
 constexpr long kErrorFileNotFound = 2;
 constexpr long kErrorInvalidHandle = 6;
 constexpr long kErrorMoreData = 234;
-constexpr long kErrorChildMustBeVolatile = 1021;
 
 class RegistryApi {
 public:

@@ -17,8 +17,9 @@ public:
     virtual int SpinPosition(int row) = 0;
     virtual void SetSpinPosition(int row, int position) = 0;
     virtual void EnableSpin(int row, bool enabled) = 0;
-    // Shows the one About box, loading it first if it is not open.
-    virtual void ShowAbout() = 0;
+    // Shows the one About box, loading it first if it is not open; false when Windows
+    // refused to create it.
+    virtual bool ShowAbout() = 0;
     // Ends the program at once, with every window it has open.
     virtual void EndProgram() = 0;
 };

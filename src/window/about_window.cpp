@@ -6,11 +6,11 @@
 
 namespace vexmora::window {
 
-void AboutWindow::Show() {
+bool AboutWindow::Show() {
     if (hwnd_ != nullptr) {
         ShowWindow(hwnd_, SW_SHOWNORMAL);
         SetForegroundWindow(hwnd_);
-        return;
+        return true;
     }
     HDC screen = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
@@ -21,18 +21,24 @@ void AboutWindow::Show() {
     static HBRUSH background = CreateSolidBrush(kBackColour);
     if (!CreateFrame(instance_, "VexmoraAbout", background, kTitle,
                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, client, nullptr)) {
-        return;
+        return false;
     }
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    for (const ControlSpec& c : AboutLayout()) {
+    for (const AboutLabel& c : kAboutLabels) {
         HWND label = CreateWindowExA(
-            0, "STATIC", c.text.c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
+            0, "STATIC", c.text, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
             MulDiv(c.left, dpiX, 1440), MulDiv(c.top, dpiY, 1440), MulDiv(c.width, dpiX, 1440),
             MulDiv(c.height, dpiY, 1440), hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
+        // A box with a text missing is no About box: it goes, and the caller says so.
+        if (label == nullptr) {
+            DestroyWindow(hwnd_);
+            return false;
+        }
         SendMessageA(label, WM_SETFONT, font, FALSE);
     }
     ShowWindow(hwnd_, SW_SHOWNORMAL);
+    return true;
 }
 
 }  // namespace vexmora::window

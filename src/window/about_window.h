@@ -10,8 +10,9 @@ namespace vexmora::window {
 class AboutWindow : public BaseWindow<AboutWindow> {
 public:
     explicit AboutWindow(HINSTANCE instance) : instance_(instance) {}
-    // Loads the box on first use, otherwise brings the open one forward.
-    void Show();
+    // Loads the box on first use, otherwise brings the open one forward; false when it could
+    // not be created.
+    bool Show();
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }

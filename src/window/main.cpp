@@ -9,20 +9,18 @@
 #include "win32_platform.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/, int show) {
-    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
-    InitCommonControlsEx(&controls);
-
     vexmora::win32::Registry registry;
     vexmora::win32::System system;
     vexmora::win32::DisplayModes display;
     vexmora::win32::Dialogs dialogs;
     vexmora::win32::Help help;
 
+    // Without the spin controls' class the window cannot be made whole.
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     vexmora::window::MainWindow window(instance);
     vexmora::FrmMain form({registry, system, display, dialogs, help}, window);
-    if (!window.Create(form)) {
-        dialogs.Show("Vexmora could not create its window.", vexmora::kTitle,
-                     vexmora::kMbIconError);
+    if (!InitCommonControlsEx(&controls) || !window.Create(form)) {
+        dialogs.Show(vexmora::window::kCannotCreate, vexmora::kTitle, vexmora::kMbIconError);
         return 1;
     }
     // cppcheck-suppress unreadVariable ; Dialogs::Show gives every box this owner

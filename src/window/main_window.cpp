@@ -124,11 +124,10 @@ bool MainWindow::Create(FrmMain& form) {
         SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
                      frame.bottom - frame.top + missing, SWP_NOMOVE | SWP_NOZORDER);
     }
-    CreateControls();
-    return true;
+    return CreateControls();
 }
 
-void MainWindow::CreateControls() {
+bool MainWindow::CreateControls() {
     // Creation order is the focus order, and a later label lies over an earlier one.
     std::vector<SeeThroughLabels::Label> labels;
     for (const ControlSpec& c : MainLayout()) {
@@ -140,6 +139,7 @@ void MainWindow::CreateControls() {
         HWND control = CreateWindowExA(
             0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
+        if (control == nullptr) return false;  // a window with a hole in it is of no use
         SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
         if (c.kind == ControlKind::Label) {
             labels.push_back({control, {x, y, x + w, y + h}, c.text, LabelFormat(c.align)});
@@ -152,6 +152,7 @@ void MainWindow::CreateControls() {
         }
     }
     labels_.Create(hwnd_, font_, labels);
+    return true;
 }
 
 void MainWindow::Show(int how) {
@@ -221,8 +222,8 @@ void MainWindow::EnableSpin(int row, bool enabled) {
     EnableWindow(GetDlgItem(hwnd_, UpDownId(row)), enabled);
 }
 
-void MainWindow::ShowAbout() {
-    about_.Show();
+bool MainWindow::ShowAbout() {
+    return about_.Show();
 }
 
 void MainWindow::EndProgram() {

@@ -12,6 +12,8 @@
 
 namespace vexmora::window {
 
+inline constexpr char kCannotCreate[] = "Vexmora could not create its window.";
+
 // The font of every label, button and the switch at this vertical DPI.
 HFONT CreateLabelFont(int dpiY);
 
@@ -20,7 +22,8 @@ public:
     explicit MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}
     ~MainWindow() override;
 
-    // Creates the window and its controls, hidden, forwarding events to form.
+    // Creates the window and its controls, hidden, forwarding events to form; false when
+    // Windows refused the window or any of its controls.
     bool Create(FrmMain& form);
     void Show(int how);
     // Runs until the program ends; answers the exit code.
@@ -32,11 +35,11 @@ public:
     int SpinPosition(int row) override;
     void SetSpinPosition(int row, int position) override;
     void EnableSpin(int row, bool enabled) override;
-    void ShowAbout() override;
+    bool ShowAbout() override;
     void EndProgram() override;
 
 private:
-    void CreateControls();
+    bool CreateControls();
     bool ForwardKey(const MSG& msg);
     void OnCommand(int id);
     void OnActivate(bool active);

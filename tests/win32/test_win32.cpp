@@ -2,6 +2,8 @@
 // label font's text widths.
 #include <windows.h>
 
+#include <commctrl.h>
+#include <oleacc.h>
 #include <shlwapi.h>
 
 #include <doctest/doctest.h>
@@ -22,7 +24,52 @@ std::string Beside(const std::string& file) {
     return folder + "\\" + file;
 }
 
+LRESULT CALLBACK Refuse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return message == WM_NCCREATE ? FALSE : DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+// A window class of this program's own that refuses every window, in place of a system one.
+void Refusing(const char* className) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = Refuse;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = className;
+    RegisterClassA(&wc);
+}
+
 }  // namespace
+
+TEST_CASE("the windows: spins named for screen readers; what Windows refuses is reported") {
+    win32::Registry reg;
+    win32::System sys;
+    win32::DisplayModes display;
+    win32::Dialogs dialogs;
+    win32::Help help;
+    window::MainWindow main(GetModuleHandleA(nullptr));
+    FrmMain form({reg, sys, display, dialogs, help}, main);
+    INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
+    REQUIRE(InitCommonControlsEx(&controls));
+    REQUIRE(main.Create(form));
+    CoInitialize(nullptr);
+    IAccessible* spin = nullptr;
+    REQUIRE(AccessibleObjectFromWindow(GetDlgItem(main.Handle(), UpDownId(9)), OBJID_CLIENT,
+                                       IID_IAccessible, reinterpret_cast<void**>(&spin)) == S_OK);
+    VARIANT self = {};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    CHECK(spin->get_accName(self, &name) == S_OK);
+    CHECK(std::wstring(name ? name : L"") == L"1024 x 768 refresh rate");
+    SysFreeString(name);
+    spin->Release();
+    CoUninitialize();
+    Refusing("VexmoraAbout");
+    CHECK_FALSE(main.ShowAbout());
+    Refusing("STATIC");  // a label that cannot be made leaves the window unmade
+    window::MainWindow holed(GetModuleHandleA(nullptr));
+    CHECK_FALSE(holed.Create(form));
+    UnregisterClassA("STATIC", GetModuleHandleA(nullptr));
+}
 
 TEST_CASE("registry helpers on the real registry, and a write Windows refuses") {
     const std::string base = "Software\\VexmoraTest-" + std::to_string(GetCurrentProcessId());
@@ -76,6 +123,7 @@ TEST_CASE("every text fits its control in Tahoma 8.25 pt at 96, 120, 144 and 192
         }
         for (const ControlSpec& c : MainLayout()) {
             CAPTURE(c.name);
+            if (c.kind == ControlKind::Spin) continue;  // its text is a name, never drawn
             // Buttons draw their caption inside a frame; some labels start empty.
             const bool button = c.kind == ControlKind::Button || c.kind == ControlKind::CheckButton;
             const int margin = button ? 120 : 0;
