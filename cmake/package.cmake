@@ -1,5 +1,9 @@
 # The download: one zip with the program, its help, a README for Windows users and the
 # licence, nothing to install. cmake --build --preset win32 --target package
+#
+# Two builds of one commit give the same bytes, wherever and whenever they run: the link
+# writes no timestamp, and the zip's entries, in a fixed order, carry the last commit's time
+# (SOURCE_DATE_EPOCH, when set, takes its place).
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   set(arch win64)
 else()
@@ -7,17 +11,20 @@ else()
 endif()
 # Windows users read these with Notepad: CRLF line ends.
 configure_file(docs/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
-configure_file(LICENSE LICENSE.txt COPYONLY)
-file(READ ${CMAKE_BINARY_DIR}/LICENSE.txt licence)
+file(READ LICENSE licence)
 string(REGEX REPLACE "\r?\n" "\r\n" licence "${licence}")
 file(WRITE ${CMAKE_BINARY_DIR}/LICENSE.txt "${licence}")
 
-install(TARGETS vexmora RUNTIME DESTINATION .)
-install(FILES ${VEXMORA_HELP_FILE} ${CMAKE_BINARY_DIR}/README.txt ${CMAKE_BINARY_DIR}/LICENSE.txt
-        DESTINATION .)
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_FILE_NAME vexmora-${VEXMORA_VERSION_TEXT}-${arch})
-set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
-set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/${CPACK_PACKAGE_FILE_NAME}.zip)
-include(CPack)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+  set(VEXMORA_EPOCH $ENV{SOURCE_DATE_EPOCH})
+else()
+  execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                  OUTPUT_VARIABLE VEXMORA_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+endif()
+set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${arch}.zip)
+find_program(ZIPPER zip NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+add_custom_target(package
+  COMMAND ${CMAKE_COMMAND} -DZIPPER=${ZIPPER} -DZIP=${VEXMORA_ZIP} -DEPOCH=${VEXMORA_EPOCH}
+          -DFILES=$<TARGET_FILE:vexmora>|${VEXMORA_HELP_FILE}|${CMAKE_BINARY_DIR}/README.txt|${CMAKE_BINARY_DIR}/LICENSE.txt
+          -P ${CMAKE_CURRENT_LIST_DIR}/zip.cmake
+  DEPENDS vexmora helpfile VERBATIM)

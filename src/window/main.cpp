@@ -8,6 +8,8 @@
 #include "main_window.h"
 #include "win32_platform.h"
 
+// The parameter names are ours, not the SDK's.
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/, int show) {
     vexmora::win32::Registry registry;
     vexmora::win32::System system;
