@@ -23,8 +23,8 @@ void Scan(benchmark::State& state) {
     Modes display;
     for (std::int64_t i = 0; i < state.range(0); ++i) {
         const ResolutionRow& row = kRows[i % kRowCount];
-        display.modes.push_back({32, std::uint32_t(row.width), std::uint32_t(row.height),
-                                 std::uint32_t(60 + i % 60)});
+        display.modes.push_back(
+            {32, std::uint32_t(row.width), std::uint32_t(row.height), std::uint32_t(60 + i % 60)});
     }
     for (auto _ : state) {
         RateLabels labels;

@@ -1,9 +1,9 @@
-// Starts two programs in turn, pairs times each, and for every start measures the time from
+// Starts the programs in turn, pairs times each, and for every start measures the time from
 // CreateProcess until the program's first top-level window is visible, and its peak working
-// set; then closes the window and waits for the program to end. Prints each start and the
-// medians.
+// set; then closes the window and waits for the program to end. Prints each start, the
+// medians and the last program's ratios to each of the others.
 //
-//   launch <pairs> <floor.exe> <vexmora.exe>
+//   launch <pairs> <floor.exe>... <vexmora.exe>
 
 #include <windows.h>
 
@@ -57,7 +57,8 @@ bool Measure(const char* exe, Start* start) {
     GetProcessMemoryInfo(process.hProcess, &memory, sizeof memory);
     start->peakKb = double(memory.PeakWorkingSetSize) / 1024;
     if (search.found != nullptr) PostMessageA(search.found, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0)
+        TerminateProcess(process.hProcess, 1);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     return search.found != nullptr;
@@ -72,24 +73,31 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 4) return std::fprintf(stderr, "usage: launch <pairs> <floor.exe> <vexmora.exe>\n"), 2;
+    if (argc < 4)
+        return std::fprintf(stderr, "usage: launch <pairs> <floor.exe>... <vexmora.exe>\n"), 2;
     const int pairs = std::atoi(argv[1]);
-    std::vector<double> ms[2], kb[2];
+    const int programs = argc - 2;
+    std::vector<std::vector<double>> ms(programs), kb(programs);
     for (int i = 0; i < pairs; ++i) {
-        for (int which = 0; which < 2; ++which) {
+        for (int which = 0; which < programs; ++which) {
             Start start;
             if (!Measure(argv[2 + which], &start)) {
                 return std::fprintf(stderr, "launch: %s showed no window\n", argv[2 + which]), 1;
             }
             ms[which].push_back(start.ms);
             kb[which].push_back(start.peakKb);
-            std::printf("run %d %s: %.1f ms, peak working set %.0f KB\n", i + 1,
-                        which ? "vexmora" : "floor", start.ms, start.peakKb);
+            std::printf("run %d %s: %.1f ms, peak working set %.0f KB\n", i + 1, argv[2 + which],
+                        start.ms, start.peakKb);
         }
     }
-    std::printf("median floor: %.1f ms, %.0f KB\n", Median(ms[0]), Median(kb[0]));
-    std::printf("median vexmora: %.1f ms, %.0f KB\n", Median(ms[1]), Median(kb[1]));
-    std::printf("ratio start-up: %.2f\nratio peak working set: %.2f\n", Median(ms[1]) / Median(ms[0]),
-                Median(kb[1]) / Median(kb[0]));
+    const int last = programs - 1;
+    for (int which = 0; which < programs; ++which) {
+        std::printf("median %s: %.1f ms, %.0f KB\n", argv[2 + which], Median(ms[which]),
+                    Median(kb[which]));
+    }
+    for (int floor = 0; floor < last; ++floor) {
+        std::printf("ratio to %s: start-up %.2f, peak working set %.2f\n", argv[2 + floor],
+                    Median(ms[last]) / Median(ms[floor]), Median(kb[last]) / Median(kb[floor]));
+    }
     return 0;
 }

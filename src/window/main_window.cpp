@@ -5,65 +5,12 @@
 #include <algorithm>
 #include <cctype>
 
+#include "controls.h"
 #include "grid/layout.h"
 
 namespace vexmora::window {
 
 namespace {
-
-constexpr char kClassName[] = "VexmoraMain";
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
-
-HMENU BuildMenu() {
-    HMENU file = CreatePopupMenu();
-    AppendMenuA(file, MF_STRING, IDM_EXIT, "Exit");
-    HMENU help = CreatePopupMenu();
-    AppendMenuA(help, MF_STRING, IDM_TOPICS, "Topics...");
-    AppendMenuA(help, MF_STRING, IDM_ABOUT, "About...");
-    HMENU bar = CreateMenu();
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file), "File");
-    AppendMenuA(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(help), "Help");
-    return bar;
-}
-
-DWORD LabelStyle(Align align) {
-    switch (align) {
-        case Align::Left: return SS_LEFT;
-        // One line, cut with an ellipsis: a long value never wraps out of sight.
-        case Align::Right: return SS_RIGHT | SS_ENDELLIPSIS;
-        case Align::Center: break;
-    }
-    return SS_CENTER;
-}
-
-// How the STATIC control lays out its own text, so a copy drawn elsewhere matches it.
-UINT LabelFormat(Align align) {
-    switch (align) {
-        case Align::Left: return DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
-        case Align::Right: return DT_RIGHT | DT_SINGLELINE | DT_END_ELLIPSIS | DT_NOPREFIX;
-        case Align::Center: break;
-    }
-    return DT_CENTER | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX;
-}
-
-struct ControlClass {
-    const char* name;
-    DWORD style;
-};
-
-ControlClass ClassOf(const ControlSpec& c) {
-    switch (c.kind) {
-        case ControlKind::Label: return {"STATIC", SS_NOPREFIX | LabelStyle(c.align)};
-        case ControlKind::Line: return {"STATIC", SS_BLACKRECT};
-        case ControlKind::Button: return {"BUTTON", WS_TABSTOP | BS_PUSHBUTTON};
-        case ControlKind::CheckButton:
-            return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE};
-        case ControlKind::Spin:
-            // Disabled until customizing is switched on; no buddy, the label is ours.
-            return {UPDOWN_CLASSA, WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS};
-    }
-    return {"STATIC", 0};
-}
 
 // The menu captions carry no access-key marker: Alt and a caption's first letter open
 // that menu, and a letter in an open menu chooses the item it begins.
@@ -85,13 +32,6 @@ bool IsSpin(int id) {
 }
 
 }  // namespace
-
-HFONT CreateLabelFont(int dpiY) {
-    // Tahoma 8.25 pt.
-    return CreateFontA(-MulDiv(825, dpiY, 7200), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
-                       ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                       DEFAULT_PITCH | FF_DONTCARE, "Tahoma");
-}
 
 MainWindow::~MainWindow() {
     if (font_) DeleteObject(font_);

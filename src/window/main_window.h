@@ -14,9 +14,6 @@ namespace vexmora::window {
 
 inline constexpr char kCannotCreate[] = "Vexmora could not create its window.";
 
-// The font of every label, button and the switch at this vertical DPI.
-HFONT CreateLabelFont(int dpiY);
-
 class MainWindow : public BaseWindow<MainWindow>, public MainWindowApi {
 public:
     explicit MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}

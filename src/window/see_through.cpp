@@ -18,11 +18,8 @@ COLORREF TextColour() {
 }  // namespace
 
 SeeThroughLabels::~SeeThroughLabels() {
-    for (HGDIOBJ object :
-         {static_cast<HGDIOBJ>(overlaidBrush_), static_cast<HGDIOBJ>(backgroundBrush_),
-          static_cast<HGDIOBJ>(overlaid_), static_cast<HGDIOBJ>(background_)}) {
-        if (object != nullptr) DeleteObject(object);
-    }
+    if (overlaidBrush_ != nullptr) DeleteObject(overlaidBrush_);
+    if (backgroundBrush_ != nullptr) DeleteObject(backgroundBrush_);
 }
 
 void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>& labels) {
@@ -43,21 +40,23 @@ void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>&
         (covers ? over_ : plain_).insert(labels[upper].hwnd);
     }
     std::vector<Label> under;
+    // The labels laid over others lie in the top rows: their backdrop ends where they do.
+    LONG bottom = 0;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (isUnder[i]) under.push_back(labels[i]);
+        if (over_.count(labels[i].hwnd) != 0) bottom = std::max(bottom, labels[i].rect.bottom);
     }
     HDC screen = GetDC(nullptr);
-    background_ = Backdrop(screen, {});
-    overlaid_ = Backdrop(screen, under);
+    backgroundBrush_ = Backdrop(screen, {}, size_.cy);
+    overlaidBrush_ = Backdrop(screen, under, bottom);
     ReleaseDC(nullptr, screen);
-    backgroundBrush_ = CreatePatternBrush(background_);
-    overlaidBrush_ = CreatePatternBrush(overlaid_);
 }
 
-// The whole client area as the window paints it, with these labels' texts drawn on.
-HBITMAP SeeThroughLabels::Backdrop(HDC screen, const std::vector<Label>& under) const {
+// A brush of the client area down to height as the window paints it, with these labels'
+// texts drawn on.
+HBRUSH SeeThroughLabels::Backdrop(HDC screen, const std::vector<Label>& under, LONG height) const {
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, size_.cx, size_.cy);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, size_.cx, std::max(height, LONG{1}));
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
     HBRUSH back = CreateSolidBrush(kBackColour);
     RECT all = {0, 0, size_.cx, size_.cy};
@@ -74,7 +73,10 @@ HBITMAP SeeThroughLabels::Backdrop(HDC screen, const std::vector<Label>& under) 
     SelectObject(dc, oldFont);
     SelectObject(dc, oldBitmap);
     DeleteDC(dc);
-    return bitmap;
+    // The brush keeps its own copy of the picture: the bitmap is not kept twice.
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    DeleteObject(bitmap);
+    return brush;
 }
 
 HBRUSH SeeThroughLabels::ColorStatic(HDC dc, HWND label) const {
@@ -89,11 +91,9 @@ HBRUSH SeeThroughLabels::ColorStatic(HDC dc, HWND label) const {
 }
 
 void SeeThroughLabels::Paint(HDC dc) const {
-    HDC source = CreateCompatibleDC(dc);
-    HGDIOBJ old = SelectObject(source, background_);
-    BitBlt(dc, 0, 0, size_.cx, size_.cy, source, 0, 0, SRCCOPY);
-    SelectObject(source, old);
-    DeleteDC(source);
+    const RECT all = {0, 0, size_.cx, size_.cy};
+    SetBrushOrgEx(dc, 0, 0, nullptr);
+    FillRect(dc, &all, backgroundBrush_);
 }
 
 }  // namespace vexmora::window

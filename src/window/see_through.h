@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 #include <string>
 #include <vector>
@@ -34,13 +35,11 @@ public:
     void Paint(HDC dc) const;
 
 private:
-    HBITMAP Backdrop(HDC screen, const std::vector<Label>& under) const;
+    HBRUSH Backdrop(HDC screen, const std::vector<Label>& under, LONG height) const;
 
     HWND parent_ = nullptr;
     HFONT font_ = nullptr;
     SIZE size_ = {};
-    HBITMAP background_ = nullptr;
-    HBITMAP overlaid_ = nullptr;
     HBRUSH backgroundBrush_ = nullptr;
     HBRUSH overlaidBrush_ = nullptr;
     std::set<HWND> plain_;

@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include "catalogue/adapters.h"
+#include "controls.h"
 #include "grid/layout.h"
 #include "main_window.h"
 #include "registry_cases.h"
