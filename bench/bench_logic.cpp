@@ -17,6 +17,7 @@ struct Modes : DisplayModesApi {
         *mode = modes[index];
         return true;
     }
+    std::string MonitorDeviceId() override { return {}; }
 };
 
 void Scan(benchmark::State& state) {

@@ -69,6 +69,19 @@ public:
         keys[handles.at(key)][Lower(name)] = {type, {data, data + size}};
         return kErrorSuccess;
     }
+    // Subkey names come back lower-cased: the fake files every name so.
+    long EnumKey(RegKey key, std::uint32_t index, std::string* name) override {
+        if (!handles.count(key) || Failing()) return kErrorInvalidHandle;
+        const std::string parent = handles[key] + "\\";
+        for (auto k = keys.lower_bound(parent); k != keys.end(); ++k) {
+            if (k->first.compare(0, parent.size(), parent) != 0) break;
+            if (k->first.find('\\', parent.size()) == std::string::npos && index-- == 0) {
+                *name = k->first.substr(parent.size());
+                return kErrorSuccess;
+            }
+        }
+        return kErrorNoMoreItems;
+    }
     // A close that fails still counts as closed: the program did its part.
     long Close(RegKey key) override {
         return handles.erase(key) && !Failing() ? kErrorSuccess : kErrorInvalidHandle;
@@ -162,6 +175,8 @@ private:
 
 struct Display : DisplayModesApi, Injected {
     std::vector<DisplayMode> modes;
+    std::string monitor;
+    std::string MonitorDeviceId() override { return Failing() ? "" : monitor; }
     bool EnumMode(std::int32_t index, DisplayMode* mode) override {
         if (index < 0 || std::size_t(index) >= modes.size() || Failing()) return false;
         *mode = modes[index];
@@ -174,7 +189,7 @@ struct Dialogs : DialogsApi {
     std::deque<int> answers;  // to Yes/No questions, in order; none left answers No
     int Show(const std::string& text, const std::string& title, unsigned flags) override {
         shown.emplace_back(title == kTitle ? text : "wrong title: " + title, flags);
-        if (flags != kMbYesNo) return kIdOk;
+        if ((flags & 0xF) != kMbYesNo) return kIdOk;
         const int answer = answers.empty() ? kIdNo : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
@@ -213,6 +228,20 @@ struct Window : MainWindowApi {
     bool ShowAbout() override { return aboutOpens; }
     void EndProgram() override { ended = true; }
 };
+
+// An EDID base block: the header, version 1.revision, a range limits descriptor at 72 with
+// these offset flags and maxima unless tag says otherwise, and the checksum that makes it sum to 0.
+inline std::vector<std::uint8_t> Edid(int revision, int flags, int maxV, int maxH, int tag = 0xFD) {
+    std::vector<std::uint8_t> e = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0};
+    e.resize(128);
+    e[18] = 1, e[19] = std::uint8_t(revision), e[54] = 0x40;  // a detailed timing at 54
+    e[75] = std::uint8_t(tag), e[76] = std::uint8_t(flags), e[78] = std::uint8_t(maxV);
+    e[80] = std::uint8_t(maxH);
+    int sum = 0;
+    for (std::uint8_t b : e) sum += b;
+    e[127] = std::uint8_t(256 - sum % 256);
+    return e;
+}
 
 // Windows XP ("5.1") or 2000 ("5.0") with the adapter, a Detonator 45.23 driver, and
 // 800 x 600 and 1024 x 768 offered at 60 Hz; a user who clicks.

@@ -3,6 +3,7 @@
 #include "catalogue/adapters.h"
 #include "delta/modes_delta.h"
 #include "grid/display_scan.h"
+#include "grid/edid.h"
 #include "fakes.h"
 
 using namespace vexmora;
@@ -99,5 +100,31 @@ TEST_CASE("display-mode scan") {
         labels[row - 1] = before;
         CheckDisplayModes(display, labels);
         CHECK(labels[row - 1] == after);
+    }
+}
+
+TEST_CASE("the monitor's range from its EDID, and the horizontal rate a CRT needs") {
+    using Bytes = std::vector<std::uint8_t>;
+    const auto change = [](Bytes e, std::size_t at, int by) { return e[at] += by, e; };
+    const auto sized = [](Bytes e, std::size_t size) { return e.resize(size, 0x5A), e; };
+    const std::tuple<const char*, Bytes, int, int> cases[] = {
+        {"EDID 1.3", fake::Edid(3, 0x0A, 85, 70), 85, 70},  // 1.3 has no offset flags
+        {"EDID 1.4 adds 255 where flagged", fake::Edid(4, 0x0A, 45, 10), 300, 265},
+        {"an extension block after the base", sized(fake::Edid(3, 0, 85, 70), 256), 85, 70},
+        {"bad checksum", change(fake::Edid(3, 0, 85, 70), 100, 1), 0, 0},
+        {"bad header", change(fake::Edid(3, 0, 85, 70), 0, 1), 0, 0},
+        {"no range descriptor", fake::Edid(3, 0, 85, 70, 0xFC), 0, 0},
+        {"127 bytes", sized(fake::Edid(3, 0, 85, 70), 127), 0, 0},
+    };
+    for (const auto& [what, edid, maxV, maxH] : cases) {
+        CAPTURE(what);
+        const auto range = ParseEdid(edid);
+        CHECK((range ? range->maxVerticalHz * 1000 + range->maxHorizontalKHz : 0) ==
+              maxV * 1000 + maxH);
+    }
+    const std::tuple<int, int, double> estimates[] = {
+        {768, 85, 68.5}, {1024, 85, 91.3}, {1200, 85, 107.0}, {1200, 100, 127.0}};
+    for (const auto& [height, rate, kHz] : estimates) {
+        CHECK(EstimateHorizontalKHz(height, rate) == doctest::Approx(kHz).epsilon(0.0005));
     }
 }

@@ -135,3 +135,29 @@ TEST_CASE("the layout's anchors, in twips") {
         CHECK(std::array<int, 4>{c->left, c->top, c->width, c->height} == place);
     }
 }
+
+TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked up at the click") {
+    fake::Machine m;
+    const std::string model = "SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\DEL4001\\";
+    m.display.monitor = "MONITOR\\DEL4001\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001";
+    m.reg.PutString(model + "5&1&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0000");
+    m.reg.PutString(model + "5&2&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0001");
+    REQUIRE(m.frm.Form_Load());
+    m.frm.Check1_Click();
+    for (int i = 0; i < 4; ++i) m.Step(8, +1);  // 800 x 600 at 85 Hz: within the range
+    m.frm.cmdApply_Click();                     // no EDID yet: no warning
+    m.reg.Put(model + "5&2&0&0\\Device Parameters", "EDID", kRegBinary, fake::Edid(3, 0, 85, 70));
+    m.frm.cmdApply_Click();                     // nothing raised beyond 85 Hz and 70 kHz
+    for (int i = 0; i < 5; ++i) m.Step(9, +1);  // 1024 x 768 at 100 Hz
+    const auto before = m.reg.keys;
+    m.frm.cmdApply_Click();  // No to the warning: nothing more
+    CHECK(m.reg.keys == before);
+    m.dialogs.answers = {kIdYes, kIdNo};
+    m.frm.cmdApply_Click();  // Yes: the question follows
+    const Box warning = {
+        "These rates are beyond what your monitor reports it can show: 1024 x 768 "
+        "at 100 Hz. A rate the monitor cannot show may leave the screen blank "
+        "after the restart. Apply anyway?",
+        kMbYesNo | kMbIconWarning | kMbDefButton2};
+    CHECK(m.dialogs.shown == Boxes{kAskApply, kAskApply, warning, warning, kAskApply});
+}

@@ -2,9 +2,11 @@
 
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
+#include "detect/monitor.h"
 #include "detect/startup.h"
 #include "detect/text.h"
 #include "grid/display_scan.h"
+#include "grid/edid.h"
 #include "help/about.h"
 #include "help/help.h"
 
@@ -75,10 +77,22 @@ void FrmMain::SyncRatePositions() {
 }
 
 void FrmMain::cmdApply_Click() {
+    if (!AcceptBeyondMonitor()) return;
     const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
     const WriteOutcome outcome =
         ApplySettings(labels_, target, platform_.registry, platform_.dialogs);
     if (outcome.kind == WriteOutcome::Written) strNewDelta_ = outcome.written;
+}
+
+// Looked up at each click: the monitor may have changed since the program started.
+bool FrmMain::AcceptBeyondMonitor() {
+    const auto range = ParseEdid(
+        ReadMonitorEdid(platform_.registry, platform_.display.MonitorDeviceId()));
+    if (!range) return true;
+    const std::vector<std::string> beyond = RatesBeyond(*range, labels_, offered_);
+    return beyond.empty() ||
+           platform_.dialogs.Show(BeyondMonitorWarning(beyond), kTitle,
+                                  kMbYesNo | kMbIconWarning | kMbDefButton2) == kIdYes;
 }
 
 void FrmMain::cmdReset_Click() {
@@ -103,6 +117,7 @@ void FrmMain::mnuAbout_Click() {
 void FrmMain::CheckDisplayModes() {
     RateLabels scanned = labels_;
     vexmora::CheckDisplayModes(platform_.display, scanned);
+    offered_ = scanned;
     for (std::size_t i = 0; i < scanned.size(); ++i) SetRateCaption(i, scanned[i]);
 }
 

@@ -43,6 +43,8 @@ public:
 
 private:
     void FindAdapterProfile(const std::string& description);
+    // Warns of rates beyond the monitor's reported range; false when the user says No.
+    bool AcceptBeyondMonitor();
     void CheckDisplayModes();
     void SyncRateControls();
     void SyncRatePositions();
@@ -53,6 +55,8 @@ private:
     MainWindowApi& window_;
 
     RateLabels labels_;
+    // What the last display-mode scan found: the rates Windows offers.
+    RateLabels offered_;
     // Where each spin control stood at its last report: a report without a move is no step.
     std::array<int, kRowCount> positions_{};
     std::string lblOS_;

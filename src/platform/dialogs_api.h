@@ -11,6 +11,8 @@ inline constexpr char kTitle[] = "Vexmora";
 constexpr unsigned kMbOk = 0;
 constexpr unsigned kMbYesNo = 4;
 constexpr unsigned kMbIconError = 16;
+constexpr unsigned kMbIconWarning = 0x30;
+constexpr unsigned kMbDefButton2 = 0x100;
 
 constexpr int kIdOk = 1;
 constexpr int kIdYes = 6;

@@ -2,6 +2,7 @@
 // The display modes that Windows enumerates for the current display device.
 
 #include <cstdint>
+#include <string>
 
 namespace vexmora {
 
@@ -17,6 +18,9 @@ public:
     virtual ~DisplayModesApi() = default;
     // EnumDisplaySettingsA for one mode index; false ends the enumeration.
     virtual bool EnumMode(std::int32_t index, DisplayMode* mode) = 0;
+    // EnumDisplayDevicesA: the DeviceID of the first display adapter's monitor, such as
+    // "MONITOR\DEL4001\{4d36e96e-e325-11ce-bfc1-08002be10318}\0001"; empty when there is none.
+    virtual std::string MonitorDeviceId() = 0;
 };
 
 }  // namespace vexmora

@@ -22,6 +22,7 @@ constexpr long kErrorSuccess = 0;
 constexpr long kErrorFileNotFound = 2;
 constexpr long kErrorInvalidHandle = 6;
 constexpr long kErrorMoreData = 234;
+constexpr long kErrorNoMoreItems = 259;
 
 class RegistryApi {
 public:
@@ -36,6 +37,8 @@ public:
     // RegSetValueExA.
     virtual long SetValue(RegKey key, const std::string& name, std::uint32_t type,
                           const std::uint8_t* data, std::uint32_t size) = 0;
+    // RegEnumKeyA: the name of the key's index-th subkey; kErrorNoMoreItems past the last.
+    virtual long EnumKey(RegKey key, std::uint32_t index, std::string* name) = 0;
     // RegCloseKey; closing 0 is harmless.
     virtual long Close(RegKey key) = 0;
 };

@@ -66,6 +66,42 @@ std::int32_t GetSettingLong(RegistryApi& reg, RegKey hKey, const std::string& st
     return result;
 }
 
+std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey, const std::string& strPath,
+                                           const std::string& strValue) {
+    std::vector<std::uint8_t> result;
+    RegKey key = 0;
+    if (reg.Open(hKey, strPath, &key) != kErrorSuccess) return result;
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;
+    if (reg.QueryValue(key, strValue, &type, nullptr, &size) == kErrorSuccess &&
+        type == kRegBinary && size <= kMaxText) {
+        // malloc, not the vector, takes the size from outside: it may fail without ending
+        // the program.
+        const std::unique_ptr<std::uint8_t, decltype(&std::free)> buffer(
+            static_cast<std::uint8_t*>(std::malloc(size == 0 ? 1 : size)), std::free);
+        std::uint32_t got = size;
+        if (buffer && reg.QueryValue(key, strValue, &type, buffer.get(), &got) == kErrorSuccess &&
+            type == kRegBinary && got <= size) {
+            result.assign(buffer.get(), buffer.get() + got);
+        }
+    }
+    reg.Close(key);
+    return result;
+}
+
+std::vector<std::string> GetSubkeyNames(RegistryApi& reg, RegKey hKey, const std::string& strPath) {
+    std::vector<std::string> names;
+    RegKey key = 0;
+    if (reg.Open(hKey, strPath, &key) != kErrorSuccess) return names;
+    std::string name;
+    for (std::uint32_t index = 0;
+         index < kMaxSubkeys && reg.EnumKey(key, index, &name) == kErrorSuccess; ++index) {
+        names.push_back(name);
+    }
+    reg.Close(key);
+    return names;
+}
+
 bool SaveSettingString(RegistryApi& reg, RegKey hKey, const std::string& strPath,
                        const std::string& strValue, const std::string& strData) {
     RegKey key = 0;

@@ -2,12 +2,14 @@
 // embedded NULs, a first answer that lies, a value that changes between the two queries,
 // a key that will not open, refused creates and sets. Each run checks the exact answer.
 // Every choice but the bytes of values and texts is read from the input's end; the seeds
-// include a value that grew, shrank, claimed 3 GB or became a number between the queries.
+// include a value that grew, shrank, claimed 3 GB or became a number between the queries,
+// and a valid EDID block.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstdlib>
 
 #include "fakes.h"
+#include "grid/edid.h"
 #include "registry/settings.h"
 
 namespace {
@@ -82,6 +84,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                : 7;
     Require(GetSettingLong(reg, kHKeyLocalMachine, kPath, "V", 7) == expected,
             "GetSettingLong answers the number or the default");
+    // The binary read, and the EDID parser on what it gives, which it never reads past.
+    const std::uint32_t claim = reg.lies ? reg.claimed : std::uint32_t(now.second.size());
+    const bool binary = !reg.openFails && now.first == kRegBinary &&
+                        claim >= now.second.size() && claim <= (64u << 20);
+    const std::vector<std::uint8_t> bytes = GetSettingBinary(reg, kHKeyLocalMachine, kPath, "V");
+    Require(bytes == (binary ? now.second : std::vector<std::uint8_t>{}),
+            "GetSettingBinary answers the bytes or none");
+    ParseEdid(bytes);
 
     const std::string text = in.ConsumeRandomLengthString(64);
     const auto before = reg.keys;

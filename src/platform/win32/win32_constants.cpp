@@ -9,12 +9,14 @@
 
 namespace vexmora::win32 {
 
-static_assert(kMbOk == MB_OK && kMbYesNo == MB_YESNO && kMbIconError == MB_ICONERROR);
+static_assert(kMbOk == MB_OK && kMbYesNo == MB_YESNO && kMbIconError == MB_ICONERROR &&
+              kMbIconWarning == MB_ICONWARNING && kMbDefButton2 == MB_DEFBUTTON2);
 static_assert(kIdOk == IDOK && kIdYes == IDYES && kIdNo == IDNO);
 static_assert(kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ && kRegBinary == REG_BINARY &&
               kRegDword == REG_DWORD && kRegMultiSz == REG_MULTI_SZ);
 static_assert(kErrorSuccess == ERROR_SUCCESS && kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
-              kErrorInvalidHandle == ERROR_INVALID_HANDLE && kErrorMoreData == ERROR_MORE_DATA);
+              kErrorInvalidHandle == ERROR_INVALID_HANDLE && kErrorMoreData == ERROR_MORE_DATA &&
+              kErrorNoMoreItems == ERROR_NO_MORE_ITEMS);
 static_assert(kHhDisplayTopic == HH_DISPLAY_TOPIC);
 
 }  // namespace vexmora::win32

@@ -1,6 +1,7 @@
 #include "win32_platform.h"
 
 #include <cstddef>
+#include <cstring>
 
 namespace vexmora::win32 {
 
@@ -22,6 +23,18 @@ bool DisplayModes::EnumMode(std::int32_t index, DisplayMode* mode) {
     mode->height = record.dmPelsHeight;
     mode->frequency = record.dmDisplayFrequency;
     return true;
+}
+
+std::string DisplayModes::MonitorDeviceId() {
+    DISPLAY_DEVICEA adapter = {};
+    adapter.cb = sizeof adapter;
+    DISPLAY_DEVICEA monitor = {};
+    monitor.cb = sizeof monitor;
+    if (!EnumDisplayDevicesA(nullptr, 0, &adapter, 0) ||
+        !EnumDisplayDevicesA(adapter.DeviceName, 0, &monitor, 0)) {
+        return {};
+    }
+    return std::string(monitor.DeviceID, strnlen(monitor.DeviceID, sizeof monitor.DeviceID));
 }
 
 }  // namespace vexmora::win32

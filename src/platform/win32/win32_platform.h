@@ -20,6 +20,7 @@ public:
                     std::uint32_t* size) override;
     long SetValue(RegKey key, const std::string& name, std::uint32_t type, const std::uint8_t* data,
                   std::uint32_t size) override;
+    long EnumKey(RegKey key, std::uint32_t index, std::string* name) override;
     long Close(RegKey key) override;
 };
 
@@ -35,6 +36,7 @@ public:
 class DisplayModes : public DisplayModesApi {
 public:
     bool EnumMode(std::int32_t index, DisplayMode* mode) override;
+    std::string MonitorDeviceId() override;
 };
 
 class Dialogs : public DialogsApi {

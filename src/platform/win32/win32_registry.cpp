@@ -1,5 +1,7 @@
 #include "win32_platform.h"
 
+#include <cstring>
+
 namespace vexmora::win32 {
 
 namespace {
@@ -44,6 +46,13 @@ long Registry::QueryValue(RegKey key, const std::string& name, std::uint32_t* ty
 long Registry::SetValue(RegKey key, const std::string& name, std::uint32_t type,
                         const std::uint8_t* data, std::uint32_t size) {
     return RegSetValueExA(Handle(key), name.c_str(), 0, type, data, size);
+}
+
+long Registry::EnumKey(RegKey key, std::uint32_t index, std::string* name) {
+    char buffer[MAX_PATH] = {};  // a key name is at most 255 characters
+    const LONG status = RegEnumKeyA(Handle(key), index, buffer, sizeof buffer);
+    *name = status == ERROR_SUCCESS ? std::string(buffer, strnlen(buffer, sizeof buffer)) : "";
+    return status;
 }
 
 long Registry::Close(RegKey key) {

@@ -1,0 +1,37 @@
+#pragma once
+// What the monitor reports it can show, from its EDID block, and which of the user's rates
+// lie beyond it. A CRT driven past its limits shows nothing, or worse: the program warns
+// before it writes such a rate.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "grid/rows.h"
+
+namespace vexmora {
+
+// The monitor range limits descriptor's maxima.
+struct MonitorRange {
+    int maxVerticalHz;
+    int maxHorizontalKHz;
+};
+
+// The range of a valid EDID: at least 128 bytes, the fixed header, a base block whose bytes
+// sum to 0 modulo 256, version 1, and a range limits descriptor. Nothing otherwise.
+std::optional<MonitorRange> ParseEdid(const std::vector<std::uint8_t>& edid);
+
+// The horizontal rate a CRT timing needs for this many lines at this rate, with at least
+// 550 us of vertical blanking, in kHz.
+double EstimateHorizontalKHz(int height, int rate);
+
+// The rows whose rate the user raised above what Windows offered and that lie beyond the
+// range, as "1600 x 1200 at 100 Hz", in row order. Rows showing N/A are never among them.
+std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels& shown,
+                                     const RateLabels& offered);
+
+// The warning that names those rows.
+std::string BeyondMonitorWarning(const std::vector<std::string>& rows);
+
+}  // namespace vexmora
