@@ -1,7 +1,6 @@
 #include "detect/monitor.h"
 
 #include <algorithm>
-#include <cctype>
 
 #include "registry/settings.h"
 
@@ -11,32 +10,29 @@ namespace {
 
 constexpr char kDisplayEnumKey[] = "SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\";
 
-// GUIDs are the same whatever their case.
+// GUIDs are the same whatever their case; they are ASCII.
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 }  // namespace
 
 std::vector<std::uint8_t> ReadMonitorEdid(RegistryApi& reg, const std::string& deviceId) {
-    std::vector<std::string> parts(1);
-    for (const char c : deviceId) {
-        if (c == '\\') {
-            parts.emplace_back();
-        } else {
-            parts.back() += c;
-        }
+    // MONITOR \ model \ driver class \ instance: the model names the key, the rest the driver.
+    const std::size_t model = deviceId.find('\\') + 1, driver = deviceId.find('\\', model) + 1;
+    if (model == 0 || driver == 0 || driver == model + 1 ||
+        std::count(deviceId.begin(), deviceId.end(), '\\') != 3) {
+        return {};
     }
-    if (parts.size() != 4 || parts[1].empty()) return {};
-    const std::string model = kDisplayEnumKey + parts[1];
-    const std::string driver = parts[2] + "\\" + parts[3];
-    for (const std::string& instance : GetSubkeyNames(reg, kHKeyLocalMachine, model)) {
-        const std::string key = model + "\\" + instance;
-        if (SameIgnoringCase(GetSettingString(reg, kHKeyLocalMachine, key, "Driver"), driver)) {
-            return GetSettingBinary(reg, kHKeyLocalMachine, key + "\\Device Parameters", "EDID");
+    const std::string key = kDisplayEnumKey + deviceId.substr(model, driver - model - 1);
+    for (const std::string& name : GetSubkeyNames(reg, kHKeyLocalMachine, key)) {
+        const std::string instance = key + "\\" + name;
+        if (SameIgnoringCase(GetSettingString(reg, kHKeyLocalMachine, instance, "Driver"),
+                             deviceId.substr(driver))) {
+            return GetSettingBinary(reg, kHKeyLocalMachine, instance + "\\Device Parameters",
+                                    "EDID");
         }
     }
     return {};
