@@ -1,5 +1,6 @@
 # Sourced: a simulated Windows XP or 2000 machine with an NVIDIA adapter in a Wine prefix
-# of its own, with vexmora.exe and the helpers that play its user.
+# of its own (seeded by machine/machine.cpp), with vexmora.exe and the helpers that play its
+# user.
 # shellcheck shell=bash
 
 # shellcheck source=wine-env
@@ -27,11 +28,11 @@ machine_seed() {
   vexmora_server_up
   local sys32="$WINEPREFIX/drive_c/windows/system32"
   rm -f "$sys32/nv4_disp.dll"
-  cp "$bin/tests/win32/nv4_disp.dll" "$sys32/nv4_disp.dll"
+  cp "$bin/machine/nv4_disp.dll" "$sys32/nv4_disp.dll"
   local version=5.1
   [ "$os" = 2000 ] && version=5.0
   wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d "$version" /f >/dev/null
-  DRIVER_KEY=$(wine "$bin/e2e/machine.exe" "$os" "$adapter" | tr -d '\r')
+  DRIVER_KEY=$(wine "$bin/machine/machine.exe" "$os" "$adapter" | tr -d '\r')
   export DRIVER_KEY
 }
 

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -20,17 +22,19 @@ inline std::string Lower(std::string s) {
     return s;
 }
 
-// Counts the platform calls of a run and makes the failAt-th one fail (0: none fails).
+// The platform calls of a run, counted across the fakes; the failAt-th fails (0: none).
 struct Faults {
     int calls = 0, failAt = 0;
-    bool Fail() { return ++calls == failAt; }
 };
-
-// What every fake shares: the faults it may be told to inject.
 struct Injected {
     Faults* faults = nullptr;
-    bool Failing() { return faults != nullptr && faults->Fail(); }
+    bool Failing() { return faults != nullptr && ++faults->calls == faults->failAt; }
 };
+
+// A fuzz target's invariant: a broken one ends the run with its name.
+inline void Require(bool holds, const char* what) {
+    if (!holds) std::fprintf(stderr, "invariant broken: %s\n", what), std::abort();
+}
 
 // Keys and values match without regard to case, as in Windows; values are raw bytes with
 // a type, so malformed data exists here as it does there.

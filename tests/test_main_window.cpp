@@ -14,15 +14,6 @@ const Box kAskApply = {"Are you sure you want to apply these values to the regis
 const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?", kMbYesNo};
 const Box kWriteError = {"Error writing to the registry", kMbIconError};
 
-// The registry as it was, with one value written.
-fake::Registry::Keys With(fake::Registry::Keys keys, const std::string& key,
-                          const std::string& name, const std::string& text) {
-    fake::Registry reg;
-    reg.keys = std::move(keys);
-    reg.PutString(key, name, text);
-    return reg.keys;
-}
-
 }  // namespace
 
 TEST_CASE("Set Defaults writes the factory string and rescans, and No writes nothing") {
@@ -45,8 +36,11 @@ TEST_CASE("Set Defaults writes the factory string and rescans, and No writes not
 
     m.dialogs.answers = {kIdYes};
     m.frm.cmdReset_Click();
-    CHECK(m.reg.keys == With(before, m.driverKey, "NV4_Modes_Delta",
-                             FindAdapter("NVIDIA RIVA TNT")->factoryDelta));
+    fake::Registry expected;  // the registry as it was, with the one value written
+    expected.keys = before;
+    expected.PutString(m.driverKey, "NV4_Modes_Delta",
+                       FindAdapter("NVIDIA RIVA TNT")->factoryDelta);
+    CHECK(m.reg.keys == expected.keys);
     CHECK(m.Rate(9) == "75");
     CHECK(m.dialogs.shown.back() == Box{"Default values reset successfully", kMbOk});
 }
@@ -149,9 +143,7 @@ TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked u
     m.reg.Put(model + "5&2&0&0\\Device Parameters", "EDID", kRegBinary, fake::Edid(3, 0, 85, 70));
     m.frm.cmdApply_Click();                     // nothing raised beyond 85 Hz and 70 kHz
     for (int i = 0; i < 5; ++i) m.Step(9, +1);  // 1024 x 768 at 100 Hz
-    const auto before = m.reg.keys;
-    m.frm.cmdApply_Click();  // No to the warning: nothing more
-    CHECK(m.reg.keys == before);
+    m.frm.cmdApply_Click();                     // No to the warning: nothing more
     m.dialogs.answers = {kIdYes, kIdNo};
     m.frm.cmdApply_Click();  // Yes: the question follows
     const Box warning = {

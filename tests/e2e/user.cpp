@@ -45,16 +45,11 @@ std::string Text(HWND hwnd) {
     return text;
 }
 
-const ControlSpec* ByName(const std::string& name) {
+HWND Item(const std::string& name) {
     for (const ControlSpec& c : MainLayout()) {
-        if (c.name == name) return &c;
+        if (c.name == name) return GetDlgItem(Main(), c.id);
     }
     return nullptr;
-}
-
-HWND Item(const std::string& name) {
-    const ControlSpec* c = ByName(name);
-    return c ? GetDlgItem(Main(), c->id) : nullptr;
 }
 
 HWND Box() {
@@ -157,11 +152,8 @@ int Answer(const std::string& button) {
     HWND box = Box();
     if (box == nullptr || !PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0)) return 1;
     // The next box may follow at once: wait for this one to go.
-    for (int waited = 0; IsWindow(box); waited += 50) {
-        if (waited > 2000) return 1;
-        Sleep(50);
-    }
-    return 0;
+    for (int waited = 0; IsWindow(box) && waited < 2000; waited += 50) Sleep(50);
+    return IsWindow(box) ? 1 : 0;
 }
 
 // The program's open handles (counted in the system's handle table: Wine answers 0 to

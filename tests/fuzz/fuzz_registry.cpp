@@ -6,8 +6,6 @@
 // and a valid EDID block.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
-
 #include "fakes.h"
 #include "grid/edid.h"
 #include "registry/settings.h"
@@ -15,6 +13,7 @@
 namespace {
 
 using namespace vexmora;
+using fake::Require;
 const std::string kPath = "SOFTWARE\\Fuzz";
 
 struct Hostile : fake::Registry {
@@ -32,13 +31,6 @@ struct Hostile : fake::Registry {
         return status;
     }
 };
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
 
 // What GetSettingString must answer: the text the second query finds, in a buffer sized
 // by the first answer, cut at its first NUL; the default when either query cannot be used or
@@ -86,8 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             "GetSettingLong answers the number or the default");
     // The binary read, and the EDID parser on what it gives, which it never reads past.
     const std::uint32_t claim = reg.lies ? reg.claimed : std::uint32_t(now.second.size());
-    const bool binary = !reg.openFails && now.first == kRegBinary &&
-                        claim >= now.second.size() && claim <= (64u << 20);
+    const bool binary = !reg.openFails && now.first == kRegBinary && claim >= now.second.size() &&
+                        claim <= (64u << 20);
     const std::vector<std::uint8_t> bytes = GetSettingBinary(reg, kHKeyLocalMachine, kPath, "V");
     Require(bytes == (binary ? now.second : std::vector<std::uint8_t>{}),
             "GetSettingBinary answers the bytes or none");

@@ -6,7 +6,6 @@
 // its platform calls failing in turn.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <optional>
 
 #include "catalogue/adapters.h"
@@ -17,13 +16,7 @@ namespace {
 
 using namespace vexmora;
 using fake::Lower;
-
-void Require(bool holds, const char* what) {
-    if (!holds) {
-        std::fprintf(stderr, "invariant broken: %s\n", what);
-        std::abort();
-    }
-}
+using fake::Require;
 
 // What the driver is asked for at each rate caption: a ladder rate as a bound, N/A as "-",
 // anything else as nothing.
@@ -38,14 +31,12 @@ std::string Token(const std::string& caption) {
     return {};
 }
 
-// The text stored in the value, when it is one: its bytes up to the terminator.
-std::optional<std::string> Text(const fake::Registry::Keys& keys, const std::string& key,
-                                const std::string& name) {
+// The value as stored, if it is there.
+std::optional<fake::Registry::Value> Stored(const fake::Registry::Keys& keys,
+                                            const std::string& key, const std::string& name) {
     const auto k = keys.find("hklm\\" + Lower(key));
     if (k == keys.end() || !k->second.count(Lower(name))) return std::nullopt;
-    const auto& [type, bytes] = k->second.at(Lower(name));
-    if (type != kRegSz || bytes.empty() || bytes.back() != 0) return "not text";
-    return std::string(bytes.begin(), bytes.end() - 1);
+    return k->second.at(Lower(name));
 }
 
 // The registry with that one value taken out.
@@ -55,14 +46,15 @@ fake::Registry::Keys Without(fake::Registry::Keys keys, const std::string& key,
     return keys;
 }
 
-// The value holds the twenty rows with the tokens of these captions, in row order.
-bool Shows(const std::string& value, const RateLabels& labels) {
+// The value is text that begins with the twenty rows, the tokens of these captions in order.
+bool Shows(const fake::Registry::Value& value, const RateLabels& labels) {
     std::string rows = "S ";
     for (int i = 0; i < kRowCount; ++i) {
         rows += std::to_string(kRows[i].width) + "," + std::to_string(kRows[i].height) + ",-," +
                 Token(labels[i]) + ";";
     }
-    return value.compare(0, rows.size(), rows) == 0;
+    return value.first == kRegSz && value.second.size() > rows.size() &&
+           std::equal(rows.begin(), rows.end(), value.second.begin());
 }
 
 // A value the load event reads: as the machine has it, missing, or anything at all.
@@ -169,13 +161,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         Require(Without(m.reg.keys, m.driverKey, name) == Without(before, m.driverKey, name),
                 "nothing changes but the adapter's value in the driver key");
-        const auto value = Text(m.reg.keys, m.driverKey, name);
-        const bool changed = value != Text(before, m.driverKey, name);
+        const auto value = Stored(m.reg.keys, m.driverKey, name);
+        const bool changed = value != Stored(before, m.driverKey, name);
         Require(!changed || (asked && answer == kIdYes), "the value changes only after a Yes");
         Require(!changed || applied || reset, "a changed value is reported as written");
         Require(!applied || (value && Shows(*value, labels)),
                 "the success box comes only with what the grid showed written");
-        Require(!reset || value == std::string(profile->factoryDelta),
+        const std::string factory = profile != nullptr ? profile->factoryDelta : "";
+        const std::vector<std::uint8_t> sz(factory.c_str(), factory.c_str() + factory.size() + 1);
+        Require(!reset || value == fake::Registry::Value{kRegSz, sz},
                 "the reset box comes only with the factory string written");
     }
     return 0;

@@ -9,6 +9,7 @@
 #include <doctest/doctest.h>
 
 #include "catalogue/adapters.h"
+#include "fakes.h"
 #include "controls.h"
 #include "grid/layout.h"
 #include "main_window.h"
@@ -41,23 +42,16 @@ void Refusing(const char* className) {
 }  // namespace
 
 TEST_CASE("the windows: spins named for screen readers; what Windows refuses is reported") {
-    win32::Registry reg;
-    win32::System sys;
-    win32::DisplayModes display;
-    win32::Dialogs dialogs;
-    win32::Help help;
+    fake::Machine m;  // the window only forwards events to the form
     window::MainWindow main(GetModuleHandleA(nullptr));
-    FrmMain form({reg, sys, display, dialogs, help}, main);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
-    REQUIRE(InitCommonControlsEx(&controls));
-    REQUIRE(main.Create(form));
+    REQUIRE((InitCommonControlsEx(&controls) && main.Create(m.frm)));
     CoInitialize(nullptr);
     IAccessible* spin = nullptr;
     REQUIRE(AccessibleObjectFromWindow(GetDlgItem(main.Handle(), UpDownId(9)), OBJID_CLIENT,
                                        IID_IAccessible, reinterpret_cast<void**>(&spin)) == S_OK);
     VARIANT self = {};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4;  // and 0: CHILDID_SELF
     BSTR name = nullptr;
     CHECK(spin->get_accName(self, &name) == S_OK);
     CHECK(std::wstring(name ? name : L"") == L"1024 x 768 refresh rate");
@@ -68,7 +62,7 @@ TEST_CASE("the windows: spins named for screen readers; what Windows refuses is 
     CHECK_FALSE(main.ShowAbout());
     Refusing("STATIC");  // a label that cannot be made leaves the window unmade
     window::MainWindow holed(GetModuleHandleA(nullptr));
-    CHECK_FALSE(holed.Create(form));
+    CHECK_FALSE(holed.Create(m.frm));
     UnregisterClassA("STATIC", GetModuleHandleA(nullptr));
 }
 

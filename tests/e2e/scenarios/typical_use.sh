@@ -31,9 +31,7 @@ user keys A-h Return
 expect_eq "help viewers open" "$(user count 'HH Parent')" "1"
 expect_eq "message box" "$(user box 1000 || true)" "no box"
 
-user cycles 100 >"$WINEPREFIX/cycles.txt"
-read -r _ _ h10 _ k10 _ < <(sed -n 1p "$WINEPREFIX/cycles.txt")
-read -r _ _ h100 _ k100 _ < <(sed -n 2p "$WINEPREFIX/cycles.txt")
+read -r _ _ h10 _ k10 _ _ _ h100 _ k100 _ < <(user cycles 100 | paste -sd' ')
 echo "handles $h10 -> $h100, working set $k10 KB -> $k100 KB"
 [ "$h100" = "$h10" ] && [ "$k100" -le $((k10 + 256)) ] || fail "the program grew over 90 Apply cycles"
 user close

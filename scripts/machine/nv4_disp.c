@@ -2,8 +2,5 @@
 #include <windows.h>
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID reserved) {
-    (void)instance;
-    (void)reason;
-    (void)reserved;
-    return TRUE;
+    return (void)instance, (void)reason, (void)reserved, TRUE;
 }
