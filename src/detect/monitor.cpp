@@ -21,14 +21,14 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
 
 std::vector<std::uint8_t> ReadMonitorEdid(RegistryApi& reg, const std::string& deviceId) {
     // MONITOR \ model \ driver class \ instance: the model names the key, the rest the driver.
-    const std::size_t model = deviceId.find('\\') + 1, driver = deviceId.find('\\', model) + 1;
-    if (model == 0 || driver == 0 || driver == model + 1 ||
-        std::count(deviceId.begin(), deviceId.end(), '\\') != 3) {
-        return {};
-    }
+    if (std::count(deviceId.begin(), deviceId.end(), '\\') != 3) return {};
+    const std::size_t model = deviceId.find('\\') + 1;
+    const std::size_t driver = deviceId.find('\\', model) + 1;
+    if (driver == model + 1) return {};
     const std::string key = kDisplayEnumKey + deviceId.substr(model, driver - model - 1);
     for (const std::string& name : GetSubkeyNames(reg, kHKeyLocalMachine, key)) {
-        const std::string instance = key + "\\" + name;
+        std::string instance = key;
+        instance.append("\\").append(name);
         if (SameIgnoringCase(GetSettingString(reg, kHKeyLocalMachine, instance, "Driver"),
                              deviceId.substr(driver))) {
             return GetSettingBinary(reg, kHKeyLocalMachine, instance + "\\Device Parameters",

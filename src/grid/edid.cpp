@@ -17,11 +17,11 @@ constexpr std::uint8_t kRangeLimitsTag = 0xFD;
 
 // A rate label's text as a number: a decimal of at most five digits, else nothing.
 std::optional<int> Rate(const std::string& text) {
-    if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != std::string::npos)
+    if (text.empty() || text.size() > 5 ||
+        text.find_first_not_of("0123456789") != std::string::npos)
         return std::nullopt;
-    int rate = 0;
-    for (const char digit : text) rate = rate * 10 + (digit - '0');
-    return rate;
+    return std::accumulate(text.begin(), text.end(), 0,
+                           [](int rate, char digit) { return rate * 10 + (digit - '0'); });
 }
 
 }  // namespace

@@ -66,7 +66,8 @@ std::int32_t GetSettingLong(RegistryApi& reg, RegKey hKey, const std::string& st
     return result;
 }
 
-std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey, const std::string& strPath,
+std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey,
+                                           const std::string& strPath,
                                            const std::string& strValue) {
     std::vector<std::uint8_t> result;
     RegKey key = 0;

@@ -19,8 +19,8 @@ std::int32_t GetSettingLong(RegistryApi& reg, RegKey hKey, const std::string& st
                             const std::string& strValue, std::int32_t lDefault = 0);
 
 // A REG_BINARY value's bytes; anything else, or a value that cannot be read whole, gives none.
-std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey, const std::string& strPath,
-                                           const std::string& strValue);
+std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey,
+                                           const std::string& strPath, const std::string& strValue);
 
 // The names of the key's subkeys, at most the first kMaxSubkeys; none when it does not open.
 constexpr std::uint32_t kMaxSubkeys = 1024;
