@@ -23,6 +23,8 @@ else()
 endif()
 set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${arch}.zip)
 find_program(ZIPPER zip NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# A build folder that once packed with CPack keeps its configuration, which reserves the name.
+file(REMOVE ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/CPackSourceConfig.cmake)
 add_custom_target(package
   COMMAND ${CMAKE_COMMAND} -DZIPPER=${ZIPPER} -DZIP=${VEXMORA_ZIP} -DEPOCH=${VEXMORA_EPOCH}
           -DFILES=$<TARGET_FILE:vexmora>|${VEXMORA_HELP_FILE}|${CMAKE_BINARY_DIR}/README.txt|${CMAKE_BINARY_DIR}/LICENSE.txt

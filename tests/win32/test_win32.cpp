@@ -49,7 +49,8 @@ TEST_CASE("the windows: spins named for screen readers; what Windows refuses is 
     CoInitialize(nullptr);
     IAccessible* spin = nullptr;
     REQUIRE(AccessibleObjectFromWindow(GetDlgItem(main.Handle(), UpDownId(9)), OBJID_CLIENT,
-                                       IID_IAccessible, reinterpret_cast<void**>(&spin)) == S_OK);
+                                       __uuidof(IAccessible),
+                                       reinterpret_cast<void**>(&spin)) == S_OK);
     VARIANT self = {};
     self.vt = VT_I4;  // and 0: CHILDID_SELF
     BSTR name = nullptr;
