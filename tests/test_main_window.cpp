@@ -83,7 +83,7 @@ TEST_CASE("the customize switch") {
     CHECK(m.Rate(8) == "90");
 }
 
-TEST_CASE("the Help menu: the help file beside the program, afresh at each click; About") {
+TEST_CASE("the Help menu: the help file beside the program, afresh at each click, and About") {
     fake::Machine m;
     REQUIRE(m.frm.Form_Load());
     const Box notFound = {"Help file (vexmhelp.chm) not found", kMbIconError};
@@ -136,6 +136,7 @@ TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked u
     m.display.monitor = "MONITOR\\DEL4001\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001";
     m.reg.PutString(model + "5&1&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0000");
     m.reg.PutString(model + "5&2&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0001");
+    m.display.modes.push_back({32, 1280, 1024, 75});  // beyond 70 kHz, but not raised
     REQUIRE(m.frm.Form_Load());
     m.frm.Check1_Click();
     for (int i = 0; i < 4; ++i) m.Step(8, +1);  // 800 x 600 at 85 Hz: within the range

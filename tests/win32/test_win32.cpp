@@ -41,7 +41,7 @@ void Refusing(const char* className) {
 
 }  // namespace
 
-TEST_CASE("the windows: spins named for screen readers; what Windows refuses is reported") {
+TEST_CASE("the windows: spins named for screen readers, and what Windows refuses reported") {
     fake::Machine m;  // the window only forwards events to the form
     window::MainWindow main(GetModuleHandleA(nullptr));
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
