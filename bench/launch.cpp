@@ -1,9 +1,9 @@
-// Starts the programs in turn, pairs times each, and for every start measures the time from
+// Starts the programs in turn, rounds times each, and for every start measures the time from
 // CreateProcess until the program's first top-level window is visible, and its peak working
 // set; then closes the window and waits for the program to end. Prints each start, the
 // medians and the last program's ratios to each of the others.
 //
-//   launch <pairs> <floor.exe>... <vexmora.exe>
+//   launch <rounds> <floor.exe>... <vexmora.exe>
 
 #include <windows.h>
 
@@ -74,11 +74,11 @@ double Median(std::vector<double> values) {
 
 int main(int argc, char** argv) {
     if (argc < 4)
-        return std::fprintf(stderr, "usage: launch <pairs> <floor.exe>... <vexmora.exe>\n"), 2;
-    const int pairs = std::atoi(argv[1]);
+        return std::fprintf(stderr, "usage: launch <rounds> <floor.exe>... <vexmora.exe>\n"), 2;
+    const int rounds = std::atoi(argv[1]);
     const int programs = argc - 2;
     std::vector<std::vector<double>> ms(programs), kb(programs);
-    for (int i = 0; i < pairs; ++i) {
+    for (int i = 0; i < rounds; ++i) {
         for (int which = 0; which < programs; ++which) {
             Start start;
             if (!Measure(argv[2 + which], &start)) {
