@@ -9,8 +9,34 @@ namespace vexmora {
 
 namespace {
 
-// Far beyond any text the program reads; a larger answer is as good as one that lies.
-constexpr std::uint32_t kMaxText = 64u << 20;
+// Far beyond any value the program reads; a larger answer is as good as one that lies.
+constexpr std::uint32_t kMaxValue = 64u << 20;
+
+// A value read in two queries: a buffer sized by the first, so no buffer limit cuts the
+// value, and how much of it the second filled. malloc, not a container, takes the size
+// from outside: it may fail without ending the program.
+struct ValueBytes {
+    std::unique_ptr<std::uint8_t, decltype(&std::free)> data{nullptr, std::free};
+    std::uint32_t size = 0;
+    std::uint32_t got = 0;
+};
+
+// False when either query fails, the size cannot be had, or the value is not of the wanted
+// type at either query (it may be replaced in between). A second query that fails means the
+// value grew in between: the buffer holds nothing that was read.
+bool ReadValue(RegistryApi& reg, RegKey key, const std::string& name, std::uint32_t wanted,
+               ValueBytes* value) {
+    std::uint32_t type = 0;
+    if (reg.QueryValue(key, name, &type, nullptr, &value->size) != kErrorSuccess ||
+        type != wanted || value->size > kMaxValue) {
+        return false;
+    }
+    value->data.reset(static_cast<std::uint8_t*>(std::malloc(value->size == 0 ? 1 : value->size)));
+    value->got = value->size;
+    return value->data &&
+           reg.QueryValue(key, name, &type, value->data.get(), &value->got) == kErrorSuccess &&
+           type == wanted;
+}
 
 }  // namespace
 
@@ -20,28 +46,13 @@ std::string GetSettingString(RegistryApi& reg, RegKey hKey, const std::string& s
     RegKey key = 0;
     // A key that did not open is queried as 0 all the same: the query fails, the default stands.
     if (reg.Open(hKey, strPath, &key) != kErrorSuccess) key = 0;
-
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    if (reg.QueryValue(key, strValue, &type, nullptr, &size) == kErrorSuccess && type == kRegSz) {
-        // Sized by the first query, so the value is never cut by a buffer limit. A size
-        // that cannot be had answers the default, and so does a second query that fails:
-        // the value grew in between, and the buffer holds nothing that was read.
-        const std::unique_ptr<char, decltype(&std::free)> buffer(
-            size <= kMaxText ? static_cast<char*>(std::malloc(size == 0 ? 1 : size)) : nullptr,
-            std::free);
-        std::uint32_t got = size;
-        // A value replaced in between by one of another type is not text either.
-        if (buffer &&
-            reg.QueryValue(key, strValue, &type, reinterpret_cast<std::uint8_t*>(buffer.get()),
-                           &got) == kErrorSuccess &&
-            type == kRegSz) {
-            // A value that shrank in between keeps the first query's length, padded with
-            // spaces: deliberate, so no unwritten byte is ever read.
-            std::fill(buffer.get() + std::min(got, size), buffer.get() + size, ' ');
-            const char* end = std::find(buffer.get(), buffer.get() + size, '\0');
-            result.assign(buffer.get(), static_cast<std::size_t>(end - buffer.get()));
-        }
+    ValueBytes text;
+    if (ReadValue(reg, key, strValue, kRegSz, &text)) {
+        // A value that shrank in between keeps the first query's length, padded with
+        // spaces: deliberate, so no unwritten byte is ever read.
+        std::uint8_t* const begin = text.data.get();
+        std::fill(begin + std::min(text.got, text.size), begin + text.size, ' ');
+        result.assign(begin, std::find(begin, begin + text.size, '\0'));
     }
     reg.Close(key);
     return result;
@@ -72,19 +83,9 @@ std::vector<std::uint8_t> GetSettingBinary(RegistryApi& reg, RegKey hKey,
     std::vector<std::uint8_t> result;
     RegKey key = 0;
     if (reg.Open(hKey, strPath, &key) != kErrorSuccess) return result;
-    std::uint32_t type = 0;
-    std::uint32_t size = 0;
-    if (reg.QueryValue(key, strValue, &type, nullptr, &size) == kErrorSuccess &&
-        type == kRegBinary && size <= kMaxText) {
-        // malloc, not the vector, takes the size from outside: it may fail without ending
-        // the program.
-        const std::unique_ptr<std::uint8_t, decltype(&std::free)> buffer(
-            static_cast<std::uint8_t*>(std::malloc(size == 0 ? 1 : size)), std::free);
-        std::uint32_t got = size;
-        if (buffer && reg.QueryValue(key, strValue, &type, buffer.get(), &got) == kErrorSuccess &&
-            type == kRegBinary && got <= size) {
-            result.assign(buffer.get(), buffer.get() + got);
-        }
+    ValueBytes bytes;
+    if (ReadValue(reg, key, strValue, kRegBinary, &bytes)) {
+        result.assign(bytes.data.get(), bytes.data.get() + std::min(bytes.got, bytes.size));
     }
     reg.Close(key);
     return result;
