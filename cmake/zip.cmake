@@ -1,6 +1,6 @@
-# cmake -DZIPPER=<zip program> -DZIP=<zip> -DEPOCH=<seconds> -DFILES=<a|b|...> -P zip.cmake: the files, side by
-# side and in this order, each dated EPOCH; then the zip's SHA-256, shown and written to
-# SHA256SUMS beside it.
+# cmake -DZIPPER=<zip program> -DZIP=<zip> -DEPOCH=<seconds> -DFILES=<a|b|...> -P zip.cmake
+# Packs the files side by side, in this order, each dated EPOCH; then shows the zip's SHA-256
+# and writes it to SHA256SUMS beside it.
 get_filename_component(dir ${ZIP} DIRECTORY)
 set(stage ${dir}/zip-stage)
 file(REMOVE_RECURSE ${stage})
