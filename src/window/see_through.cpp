@@ -37,14 +37,14 @@ void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>&
             isUnder[lower] = true;
             covers = true;
         }
-        (covers ? over_ : plain_).insert(labels[upper].hwnd);
+        (covers ? over_ : plain_).push_back(labels[upper].hwnd);
     }
     std::vector<Label> under;
     // The labels laid over others lie in the top rows: their backdrop ends where they do.
     LONG bottom = 0;
     for (std::size_t i = 0; i < labels.size(); ++i) {
         if (isUnder[i]) under.push_back(labels[i]);
-        if (over_.count(labels[i].hwnd) != 0) bottom = std::max(bottom, labels[i].rect.bottom);
+        if (IsOver(labels[i].hwnd)) bottom = std::max(bottom, labels[i].rect.bottom);
     }
     HDC screen = GetDC(nullptr);
     backgroundBrush_ = Backdrop(screen, {}, size_.cy);
@@ -87,7 +87,7 @@ HBRUSH SeeThroughLabels::ColorStatic(HDC dc, HWND label) const {
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, TextColour());
-    return over_.count(label) != 0 ? overlaidBrush_ : backgroundBrush_;
+    return IsOver(label) ? overlaidBrush_ : backgroundBrush_;
 }
 
 void SeeThroughLabels::Paint(HDC dc) const {

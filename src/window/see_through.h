@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -28,13 +27,19 @@ public:
 
     // Labels in creation order: a later label lies over an earlier one.
     void Create(HWND parent, HFONT font, const std::vector<Label>& labels);
-    bool Has(HWND label) const { return plain_.count(label) + over_.count(label) != 0; }
+    bool Has(HWND label) const { return IsOver(label) || Contains(plain_, label); }
     // WM_CTLCOLORSTATIC: the brush that paints what lies under this label.
     HBRUSH ColorStatic(HDC dc, HWND label) const;
     // WM_PAINT: the window's background.
     void Paint(HDC dc) const;
 
 private:
+    // A few dozen labels: a look along the list is as quick as a tree, and a tree's library
+    // code is built for newer processors than the program's.
+    static bool Contains(const std::vector<HWND>& list, HWND label) {
+        return std::find(list.begin(), list.end(), label) != list.end();
+    }
+    bool IsOver(HWND label) const { return Contains(over_, label); }
     HBRUSH Backdrop(HDC screen, const std::vector<Label>& under, LONG height) const;
 
     HWND parent_ = nullptr;
@@ -42,8 +47,8 @@ private:
     SIZE size_ = {};
     HBRUSH backgroundBrush_ = nullptr;
     HBRUSH overlaidBrush_ = nullptr;
-    std::set<HWND> plain_;
-    std::set<HWND> over_;
+    std::vector<HWND> plain_;
+    std::vector<HWND> over_;
 };
 
 }  // namespace vexmora::window

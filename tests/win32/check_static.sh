@@ -2,8 +2,8 @@
 # The download, checked without running anything: it holds the program, its help and two
 # texts with Windows line ends; the program is a 32-bit GUI exe for Windows 4.0 of at most
 # 64 KB that imports only functions checked against Windows 2000 (Wine exports everything
-# and ignores the version fields, so only this says whether it loads there) and carries no
-# exception machinery; the help holds every file of its project, every link lands inside
+# and ignores the version fields, so only this says whether it loads there), carries no
+# exception machinery and runs on a Pentium (no test machine has one, so only this says so); the help holds every file of its project, every link lands inside
 # it, and it opens at the overview.
 #
 #   check_static.sh <zip> <import allowlist> <link map> <help project>
@@ -42,6 +42,7 @@ for part in "the unwinder:unwind-dw2|_Unwind_" "__cxa_throw:eh_throw\.o|__cxa_th
   awk '/^Linker script and memory map/{on=1} on' "$map" | grep -E -- "${part#*:}" >/dev/null &&
     fail "the exe links ${part%%:*}: src/window/runtime.cpp no longer keeps the exception machinery out"
 done
+perl "$(dirname "$0")/check_i586.pl" i686-w64-mingw32-objdump "$exe" "$map" || status=1
 
 chm=$dir/zip/vexmhelp.chm
 listing=$(enum_chmLib "$chm")
