@@ -34,6 +34,7 @@ expect_box() {  # text icon(yes|no) buttons answer
 start_main() {
   start_vexmora
   user wait-main 20000 || fail "the main window did not open"
+  user idle 20000 || fail "the main window did not finish painting"
 }
 
 expect_exit() {

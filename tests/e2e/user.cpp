@@ -1,9 +1,11 @@
 // Plays the user of a running vexmora.exe from another process: clicks, steps spin
 // controls, presses keys, reads and answers message boxes. One command per run; what it
-// reads goes to standard output.
+// reads goes to standard output. Each command that acts returns once the program has
+// handled it and painted the result (see Idle), so what is read next is what it shows.
 //
 //   user wait-main <ms>        the main window is up (exit 1 on timeout)
 //   user info | rates | spins  the information lines; the rate labels; 1/0 per spin enabled
+//   user idle <ms>             the program has handled all it was given and painted it
 //   user click <name>          BM_CLICK to cmdApply, cmdReset or Check1
 //   user step <row> up|down    a mouse click on one arrow of a row's spin control
 //   user keys <key>...         real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
@@ -35,6 +37,9 @@ using namespace vexmora;
 
 namespace {
 
+// How long the program may take for anything, on a loaded machine.
+constexpr int kPatience = 10000;
+
 HWND Main() {
     return FindWindowA("VexmoraMain", nullptr);
 }
@@ -58,11 +63,31 @@ HWND Box() {
 }
 
 bool WaitFor(int ms, bool (*ready)()) {
-    for (int waited = 0; !ready(); waited += 50) {
+    for (int waited = 0; !ready(); waited += 10) {
         if (waited >= ms) return false;
-        Sleep(50);
+        Sleep(10);
     }
     return true;
+}
+
+// The program has handled everything given to it so far and painted it: its thread waits
+// for messages with none left, not even a paint (Wine puts what it drew on the screen just
+// before such a wait, and a message posted or a key sent to the program ends it at once).
+bool Idle(int ms) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(Main(), &pid);
+    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
+    if (process == nullptr) return Main() == nullptr;  // it has ended: nothing more to wait for
+    const DWORD waited = WaitForInputIdle(process, ms);
+    CloseHandle(process);
+    return waited == 0 || Main() == nullptr;
+}
+
+int Settle(const char* after) {
+    if (Idle(kPatience)) return 0;
+    return std::fprintf(stderr, "user: the program had not handled %s after %d ms\n", after,
+                        kPatience),
+           1;
 }
 
 int Rows(const std::string& what) {  // rates, spins or rows
@@ -78,16 +103,13 @@ int Rows(const std::string& what) {  // rates, spins or rows
 }
 
 int Step(int row, bool up) {
-    HWND spin = GetDlgItem(Main(), UpDownId(row)), label = GetDlgItem(Main(), RateLabelId(row));
+    HWND spin = GetDlgItem(Main(), UpDownId(row));
     RECT r;
     GetClientRect(spin, &r);
     const LPARAM at = MAKELPARAM(r.right / 2, up ? r.bottom / 4 : r.bottom * 3 / 4);
-    const std::string before = Text(label);
     PostMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(spin, WM_LBUTTONUP, 0, at);
-    // The label changes when the step lands; at the end of the range nothing changes.
-    for (int waited = 0; waited < 500 && Text(label) == before; waited += 25) Sleep(25);
-    return 0;
+    return Settle("the click on the spin");
 }
 
 int Keys(int count, char** names) {
@@ -113,7 +135,7 @@ int Keys(int count, char** names) {
             ++n;
         }
         SendInput(n, input, sizeof(INPUT));
-        Sleep(200);
+        if (Settle(names[i]) != 0) return 1;
     }
     return 0;
 }
@@ -131,7 +153,8 @@ int Focus() {
 
 int ShowBox(int ms) {
     if (!WaitFor(ms, [] { return Box() != nullptr; })) return std::printf("no box\n"), 1;
-    Sleep(100);
+    DWORD_PTR answer = 0;  // the box answers once it is ready for the user
+    SendMessageTimeoutA(Box(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &answer);
     std::string text, buttons;
     for (HWND child = GetWindow(Box(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         char cls[16] = {};
@@ -152,8 +175,9 @@ int Answer(const std::string& button) {
     HWND box = Box();
     if (box == nullptr || !PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0)) return 1;
     // The next box may follow at once: wait for this one to go.
-    for (int waited = 0; IsWindow(box) && waited < 2000; waited += 50) Sleep(50);
-    return IsWindow(box) ? 1 : 0;
+    static HWND answered;
+    answered = box;
+    return WaitFor(kPatience, [] { return !IsWindow(answered); }) ? 0 : 1;
 }
 
 // The program's open handles (counted in the system's handle table: Wine answers 0 to
@@ -190,7 +214,7 @@ int Cycles(int n) {
     for (int i = 1; i <= n; ++i) {
         PostMessageA(Item("cmdApply"), BM_CLICK, 0, 0);
         for (const char* button : {"Yes", "OK"}) {
-            if (!WaitFor(5000, [] { return Box() != nullptr; }) || Answer(button) != 0) return 1;
+            if (!WaitFor(kPatience, [] { return Box() != nullptr; }) || Answer(button) != 0) return 1;
         }
         // The first ten let the program settle; from then on nothing may grow.
         if (i == 10 || i == n) std::printf("after %d: %s\n", i, Footprint().c_str());
@@ -245,7 +269,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "rates" || command == "spins" || command == "rows") return Rows(command);
-    if (command == "click") return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? 0 : 1;
+    if (command == "click") return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? Settle("the click") : 1;
+    if (command == "idle") return Idle(std::atoi(arg.c_str())) ? 0 : 1;
     if (command == "step") return Step(std::atoi(arg.c_str()), std::string(argv[3]) == "up");
     if (command == "keys") return Keys(argc - 2, argv + 2);
     if (command == "focus") return Focus();
@@ -267,10 +292,8 @@ int main(int argc, char** argv) {
     }
     if (command == "cycles") return Cycles(std::atoi(arg.c_str()));
     if (command == "repaint") {
-        return RedrawWindow(Main(), nullptr, nullptr,
-                            RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW)
-                   ? 0
-                   : 1;
+        const UINT all = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
+        return RedrawWindow(Main(), nullptr, nullptr, all) ? Settle("the repaint") : 1;
     }
     if (command == "close") return PostMessageA(Main(), WM_CLOSE, 0, 0) ? 0 : 1;
     return std::fprintf(stderr, "user: unknown command \"%s\"\n", command.c_str()), 2;

@@ -7,10 +7,8 @@ start_main
 user click Check1
 for row in 1 8 9 12; do user step $row up; user step $row up; done
 user click Check1
-sleep 0.3
 shot "$WINEPREFIX/changed.png"
 user repaint
-sleep 0.3
 shot "$WINEPREFIX/fresh.png"
 expect_eq "pixels that differ from a fresh paint" \
   "$(compare -metric AE "$WINEPREFIX/changed.png" "$WINEPREFIX/fresh.png" null: 2>&1 || true)" "0"

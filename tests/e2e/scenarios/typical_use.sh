@@ -12,7 +12,6 @@ lblOS=Windows XP
 lblDetVersion=6.14.10.4523 (45.23)"
 expect_eq "spin controls locked" "$(user spins)" "00000000000000000000"
 user click Check1
-sleep 0.3
 expect_eq "spin controls open except N/A rows" "$(user spins)" "11101111110110000000"
 user step 4 up
 for _ in 1 2 3 4; do user step 9 up; done
