@@ -233,14 +233,17 @@ struct Window : MainWindowApi {
     void EndProgram() override { ended = true; }
 };
 
-// An EDID base block: the header, version 1.revision, a range limits descriptor at 72 with
-// these offset flags and maxima unless tag says otherwise, and the checksum that makes it sum to 0.
-inline std::vector<std::uint8_t> Edid(int revision, int flags, int maxV, int maxH, int tag = 0xFD) {
+// An EDID base block: the header, version 1.revision, a detailed timing, a range limits
+// descriptor in the slot at byte at (54, 72, 90 or 108; the timing takes 54 unless the range
+// does, then 72) with these offset flags and maxima unless tag says otherwise, and the
+// checksum that makes it sum to 0.
+inline std::vector<std::uint8_t> Edid(int revision, int flags, int maxV, int maxH, int tag = 0xFD,
+                                      std::size_t at = 72) {
     std::vector<std::uint8_t> e = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0};
     e.resize(128);
-    e[18] = 1, e[19] = std::uint8_t(revision), e[54] = 0x40;  // a detailed timing at 54
-    e[75] = std::uint8_t(tag), e[76] = std::uint8_t(flags), e[78] = std::uint8_t(maxV);
-    e[80] = std::uint8_t(maxH);
+    e[18] = 1, e[19] = std::uint8_t(revision), e[at == 54 ? 72 : 54] = 0x40;
+    e[at + 3] = std::uint8_t(tag), e[at + 4] = std::uint8_t(flags), e[at + 6] = std::uint8_t(maxV);
+    e[at + 8] = std::uint8_t(maxH);
     int sum = 0;
     for (std::uint8_t b : e) sum += b;
     e[127] = std::uint8_t(256 - sum % 256);

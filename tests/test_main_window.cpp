@@ -110,15 +110,22 @@ TEST_CASE("the Help menu: the help file beside the program, afresh at each click
 }
 
 TEST_CASE("the layout's anchors, in twips") {
-    // left, top, width, height: the buttons and the first and last row of each column.
+    // left, top, width, height of every control the layout places by plain numbers: the
+    // information lines, the headers, the divider, the buttons, and the first and last row
+    // of each column.
     const std::pair<const char*, std::array<int, 4>> anchors[] = {
-        {"cmdApply", {120, 3840, 1455, 375}}, {"cmdReset", {1800, 3840, 1215, 375}},
-        {"Check1", {3240, 3840, 1575, 375}},  {"Label3", {240, 1200, 1095, 255}},
-        {"Label25", {1320, 1200, 495, 255}},  {"UpDown1", {1920, 1200, 375, 255}},
-        {"Label34", {1320, 3360, 495, 255}},  {"UpDown10", {1920, 3360, 375, 255}},
-        {"Label15", {2520, 1200, 1215, 255}}, {"UpDown11", {4320, 1200, 375, 255}},
-        {"Label24", {2520, 3360, 1215, 255}}, {"Label44", {3720, 3360, 495, 255}},
-        {"UpDown20", {4320, 3360, 375, 255}},
+        {"Label1", {240, 120, 1695, 255}},    {"lblAdapters", {1560, 120, 3135, 255}},
+        {"Label4", {240, 360, 1695, 255}},    {"lblOS", {1560, 360, 3135, 255}},
+        {"Label5", {240, 600, 1695, 255}},    {"lblDetVersion", {1560, 600, 3135, 255}},
+        {"Label2", {240, 960, 1095, 255}},    {"Label46", {1320, 960, 495, 255}},
+        {"Label45", {2520, 960, 1215, 255}},  {"Label47", {3720, 960, 495, 255}},
+        {"Line1", {2400, 960, 0, 2640}},      {"cmdApply", {120, 3840, 1455, 375}},
+        {"cmdReset", {1800, 3840, 1215, 375}}, {"Check1", {3240, 3840, 1575, 375}},
+        {"Label3", {240, 1200, 1095, 255}},   {"Label25", {1320, 1200, 495, 255}},
+        {"UpDown1", {1920, 1200, 375, 255}},  {"Label34", {1320, 3360, 495, 255}},
+        {"UpDown10", {1920, 3360, 375, 255}}, {"Label15", {2520, 1200, 1215, 255}},
+        {"UpDown11", {4320, 1200, 375, 255}}, {"Label24", {2520, 3360, 1215, 255}},
+        {"Label44", {3720, 3360, 495, 255}},  {"UpDown20", {4320, 3360, 375, 255}},
     };
     for (const auto& [name, place] : anchors) {
         CAPTURE(name);

@@ -11,4 +11,11 @@ TEST_CASE("registry helpers on the fake registry") {
     reg.refuseWrites = true;
     CHECK_FALSE(SaveSettingString(reg, kHKeyLocalMachine, "SOFTWARE\\VexmoraTest", "V", "x"));
     CHECK(reg.handles.empty());
+    // A key with more subkeys than anyone installs: the first kMaxSubkeys are listed.
+    for (std::uint32_t i = 0; i <= kMaxSubkeys; ++i)
+        reg.PutString("SOFTWARE\\Many\\" + std::to_string(100000 + i), "V", "x");
+    const auto names = GetSubkeyNames(reg, kHKeyLocalMachine, "SOFTWARE\\Many");
+    CHECK(names.size() == kMaxSubkeys);
+    CHECK(names.front() == "100000");
+    CHECK(reg.handles.empty());
 }

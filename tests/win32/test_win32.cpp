@@ -47,17 +47,25 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     REQUIRE((InitCommonControlsEx(&controls) && main.Create(m.frm)));
     CoInitialize(nullptr);
-    IAccessible* spin = nullptr;
-    REQUIRE(AccessibleObjectFromWindow(GetDlgItem(main.Handle(), UpDownId(9)), OBJID_CLIENT,
-                                       __uuidof(IAccessible),
-                                       reinterpret_cast<void**>(&spin)) == S_OK);
-    VARIANT self = {};
-    self.vt = VT_I4;  // and 0: CHILDID_SELF
-    BSTR name = nullptr;
-    CHECK(spin->get_accName(self, &name) == S_OK);
-    CHECK(std::wstring(name ? name : L"") == L"1024 x 768 refresh rate");
-    SysFreeString(name);
-    spin->Release();
+    const wchar_t* resolutions[kRowCount] = {
+        L"320 x 200",   L"320 x 240",   L"400 x 300",   L"480 x 360",   L"512 x 384",
+        L"640 x 400",   L"640 x 480",   L"800 x 600",   L"1024 x 768",  L"1152 x 864",
+        L"1280 x 768",  L"1280 x 960",  L"1280 x 1024", L"1600 x 900",  L"1600 x 1024",
+        L"1600 x 1200", L"1920 x 1080", L"1920 x 1200", L"1920 x 1440", L"2048 x 1536"};
+    for (int row = 1; row <= kRowCount; ++row) {
+        CAPTURE(row);
+        IAccessible* spin = nullptr;
+        REQUIRE(AccessibleObjectFromWindow(GetDlgItem(main.Handle(), UpDownId(row)), OBJID_CLIENT,
+                                           __uuidof(IAccessible),
+                                           reinterpret_cast<void**>(&spin)) == S_OK);
+        VARIANT self = {};
+        self.vt = VT_I4;  // and 0: CHILDID_SELF
+        BSTR name = nullptr;
+        CHECK(spin->get_accName(self, &name) == S_OK);
+        CHECK(std::wstring(name ? name : L"") == std::wstring(resolutions[row - 1]) + L" refresh rate");
+        SysFreeString(name);
+        spin->Release();
+    }
     CoUninitialize();
     Refusing("VexmoraAbout");
     CHECK_FALSE(main.ShowAbout());
