@@ -106,7 +106,7 @@ TEST_CASE("display-mode scan") {
 TEST_CASE("the monitor's range from its EDID, and the horizontal rate a CRT needs") {
     using Bytes = std::vector<std::uint8_t>;
     const auto change = [](Bytes e, std::size_t at, int by) { return e[at] += by, e; };
-    const auto sized = [](Bytes e, std::size_t size) { return e.resize(size, 0x5A), e; };
+    const auto sized = [](Bytes e, std::size_t size) { return e.resize(size, 0x5B), e; };
     const std::tuple<const char*, Bytes, int, int> cases[] = {
         {"EDID 1.3", fake::Edid(3, 0x0A, 85, 70), 85, 70},  // 1.3 has no offset flags
         {"EDID 1.4 adds 255 where flagged", fake::Edid(4, 0x0A, 45, 10), 300, 265},
@@ -116,7 +116,7 @@ TEST_CASE("the monitor's range from its EDID, and the horizontal rate a CRT need
         {"the range in the first slot", fake::Edid(3, 0, 85, 70, 0xFD, 54), 85, 70},
         {"the range in the third slot", fake::Edid(3, 0, 86, 71, 0xFD, 90), 86, 71},
         {"the range in the last slot", fake::Edid(3, 0, 87, 72, 0xFD, 108), 87, 72},
-        {"an extension block after the base", sized(fake::Edid(3, 0, 85, 70), 256), 85, 70},
+        {"an extension block after the base (its bytes not summing to 0)", sized(fake::Edid(3, 0, 85, 70), 256), 85, 70},
         {"bad checksum", change(fake::Edid(3, 0, 85, 70), 100, 1), 0, 0},
         {"bad header", change(fake::Edid(3, 0, 85, 70), 0, 1), 0, 0},
         {"no range descriptor", fake::Edid(3, 0, 85, 70, 0xFC), 0, 0},
