@@ -214,7 +214,8 @@ int Cycles(int n) {
     for (int i = 1; i <= n; ++i) {
         PostMessageA(Item("cmdApply"), BM_CLICK, 0, 0);
         for (const char* button : {"Yes", "OK"}) {
-            if (!WaitFor(kPatience, [] { return Box() != nullptr; }) || Answer(button) != 0) return 1;
+            if (!WaitFor(kPatience, [] { return Box() != nullptr; }) || Answer(button) != 0)
+                return 1;
         }
         // The first ten let the program settle; from then on nothing may grow.
         if (i == 10 || i == n) std::printf("after %d: %s\n", i, Footprint().c_str());
@@ -269,7 +270,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (command == "rates" || command == "spins" || command == "rows") return Rows(command);
-    if (command == "click") return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? Settle("the click") : 1;
+    if (command == "click")
+        return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? Settle("the click") : 1;
     if (command == "idle") return Idle(std::atoi(arg.c_str())) ? 0 : 1;
     if (command == "step") return Step(std::atoi(arg.c_str()), std::string(argv[3]) == "up");
     if (command == "keys") return Keys(argc - 2, argv + 2);

@@ -62,7 +62,8 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
         self.vt = VT_I4;  // and 0: CHILDID_SELF
         BSTR name = nullptr;
         CHECK(spin->get_accName(self, &name) == S_OK);
-        CHECK(std::wstring(name ? name : L"") == std::wstring(resolutions[row - 1]) + L" refresh rate");
+        CHECK(std::wstring(name ? name : L"") ==
+              std::wstring(resolutions[row - 1]) + L" refresh rate");
         SysFreeString(name);
         spin->Release();
     }
