@@ -30,22 +30,13 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = window::kClassName;
     RegisterClassA(&wc);
-    RECT frame = {0, 0, MulDiv(kMainClient.width, dpiX, 1440),
-                  MulDiv(kMainClient.height, dpiY, 1440)};
+    RECT frame = {0, 0, window::TwipsToPixels(kMainClient.width, dpiX),
+                  window::TwipsToPixels(kMainClient.height, dpiY)};
     AdjustWindowRectEx(&frame, window::kStyle, TRUE, 0);
     HWND hwnd = CreateWindowExA(0, window::kClassName, kMainCaption, window::kStyle, CW_USEDEFAULT,
                                 CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top,
                                 nullptr, window::BuildMenu(), instance, nullptr);
-    const auto font = reinterpret_cast<WPARAM>(window::CreateLabelFont(dpiY));
-    for (const ControlSpec& c : MainLayout()) {
-        const window::ControlClass cls = window::ClassOf(c);
-        HWND control = CreateWindowExA(
-            0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style,
-            MulDiv(c.left, dpiX, 1440), MulDiv(c.top, dpiY, 1440),
-            std::max(1, MulDiv(c.width, dpiX, 1440)), MulDiv(c.height, dpiY, 1440), hwnd,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
-        SendMessageA(control, WM_SETFONT, font, FALSE);
-    }
+    window::CreateLayoutControls(hwnd, instance, window::CreateLabelFont(dpiY), dpiX, dpiY);
     ShowWindow(hwnd, show);
     UpdateWindow(hwnd);
     MSG msg;

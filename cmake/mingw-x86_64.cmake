@@ -3,6 +3,3 @@
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(VEXMORA_MINGW x86_64-w64-mingw32)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)
-# The wine wrapper tries the 32-bit loader first; the 64-bit one is called directly.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
-set(VEXMORA_WINE_ARCH win64)

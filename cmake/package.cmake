@@ -4,11 +4,6 @@
 # Two builds of one commit give the same bytes, wherever and whenever they run: the link
 # writes no timestamp, and the zip's entries, in a fixed order, carry the last commit's time
 # (SOURCE_DATE_EPOCH, when set, takes its place).
-if(CMAKE_SIZEOF_VOID_P EQUAL 8)
-  set(arch win64)
-else()
-  set(arch win32)
-endif()
 # Windows users read these with Notepad: CRLF line ends.
 configure_file(docs/README.txt.in README.txt @ONLY NEWLINE_STYLE CRLF)
 file(READ LICENSE licence)
@@ -21,7 +16,7 @@ else()
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                   OUTPUT_VARIABLE VEXMORA_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
-set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${arch}.zip)
+set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${VEXMORA_WINE_ARCH}.zip)
 find_program(ZIPPER zip NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 # A build folder that once packed with CPack keeps its configuration, which reserves the name.
 file(REMOVE ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/CPackSourceConfig.cmake)

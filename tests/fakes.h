@@ -189,11 +189,11 @@ struct Display : DisplayModesApi, Injected {
 };
 
 struct Dialogs : DialogsApi {
-    std::vector<std::pair<std::string, unsigned>> shown;  // text, flags
+    std::vector<std::pair<std::string, BoxKind>> shown;
     std::deque<int> answers;  // to Yes/No questions, in order; none left answers No
-    int Show(const std::string& text, const std::string& title, unsigned flags) override {
-        shown.emplace_back(title == kTitle ? text : "wrong title: " + title, flags);
-        if ((flags & 0xF) != kMbYesNo) return kIdOk;
+    int Show(const std::string& text, BoxKind kind) override {
+        shown.emplace_back(text, kind);
+        if (kind != BoxKind::Question && kind != BoxKind::WarningQuestion) return kIdOk;
         const int answer = answers.empty() ? kIdNo : answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;

@@ -3,7 +3,7 @@
 #include "catalogue/adapters.h"
 #include "delta/modes_delta.h"
 #include "grid/display_scan.h"
-#include "grid/edid.h"
+#include "grid/beyond_monitor.h"
 #include "fakes.h"
 
 using namespace vexmora;

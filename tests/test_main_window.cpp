@@ -8,11 +8,13 @@ using namespace vexmora;
 
 namespace {
 
-using Box = std::pair<std::string, unsigned>;
+using Box = std::pair<std::string, BoxKind>;
 using Boxes = std::vector<Box>;
-const Box kAskApply = {"Are you sure you want to apply these values to the registry?", kMbYesNo};
-const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?", kMbYesNo};
-const Box kWriteError = {"Error writing to the registry", kMbIconError};
+const Box kAskApply = {"Are you sure you want to apply these values to the registry?",
+                       BoxKind::Question};
+const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?",
+                       BoxKind::Question};
+const Box kWriteError = {"Error writing to the registry", BoxKind::Stop};
 
 }  // namespace
 
@@ -42,7 +44,7 @@ TEST_CASE("Set Defaults writes the factory string and rescans, and No writes not
                        FindAdapter("NVIDIA RIVA TNT")->factoryDelta);
     CHECK(m.reg.keys == expected.keys);
     CHECK(m.Rate(9) == "75");
-    CHECK(m.dialogs.shown.back() == Box{"Default values reset successfully", kMbOk});
+    CHECK(m.dialogs.shown.back() == Box{"Default values reset successfully", BoxKind::Notice});
 }
 
 TEST_CASE("a write that fails ends in the error box and changes nothing") {
@@ -86,7 +88,7 @@ TEST_CASE("the customize switch") {
 TEST_CASE("the Help menu: the help file beside the program, afresh at each click, and About") {
     fake::Machine m;
     REQUIRE(m.frm.Form_Load());
-    const Box notFound = {"Help file (vexmhelp.chm) not found", kMbIconError};
+    const Box notFound = {"Help file (vexmhelp.chm) not found", BoxKind::Stop};
     m.frm.mnuTopics_Click();
     m.help.files.insert("C:\\Vexmora\\vexmhelp.chm");
     m.frm.mnuTopics_Click();
@@ -102,9 +104,9 @@ TEST_CASE("the Help menu: the help file beside the program, afresh at each click
     m.window.aboutOpens = false;
     m.frm.mnuAbout_Click();
     CHECK(m.dialogs.shown == Boxes{notFound,
+                                   {"Vexmora could not open its help file.", BoxKind::Stop},
                                    notFound,
-                                   notFound,
-                                   {"Vexmora could not open its About box.", kMbIconError}});
+                                   {"Vexmora could not open its About box.", BoxKind::Stop}});
     CHECK(m.help.opened.size() == 3);
     CHECK(m.help.opened[0] == "C:\\Vexmora\\vexmhelp.chm 0 0");
 }
@@ -158,6 +160,6 @@ TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked u
         "These rates are beyond what your monitor reports it can show: 1024 x 768 "
         "at 100 Hz. A rate the monitor cannot show may leave the screen blank "
         "after the restart. Apply anyway?",
-        kMbYesNo | kMbIconWarning | kMbDefButton2};
+        BoxKind::WarningQuestion};
     CHECK(m.dialogs.shown == Boxes{kAskApply, kAskApply, warning, warning, kAskApply});
 }

@@ -91,7 +91,7 @@ TEST_CASE("start-up: the information lines, or one stop box and the end") {
         CHECK(m.frm.Form_Load() == (*row.box == '\0'));
         auto& c = m.window.captions;
         CHECK(c["lblOS"] + "|" + c["lblDetVersion"] + "|" + c["lblAdapters"] == row.lines);
-        const std::vector<std::pair<std::string, unsigned>> boxes = {{row.box, kMbIconError}};
+        const std::vector<std::pair<std::string, BoxKind>> boxes = {{row.box, BoxKind::Stop}};
         CHECK(m.dialogs.shown == (*row.box ? boxes : decltype(boxes){}));
         CHECK(m.Rate(9) == "60");  // the scan ran first
         CHECK(m.reg.handles.empty());

@@ -4,11 +4,13 @@
 #include "delta/actions.h"
 #include "detect/monitor.h"
 #include "detect/startup.h"
-#include "detect/text.h"
+#include "platform/text.h"
 #include "grid/display_scan.h"
-#include "grid/edid.h"
+#include "detect/edid.h"
+#include "grid/beyond_monitor.h"
 #include "help/about.h"
 #include "help/help.h"
+#include "platform/messages.h"
 
 namespace vexmora {
 
@@ -19,15 +21,15 @@ bool FrmMain::Form_Load() {
     for (int row = 1; row <= kRowCount; ++row) positions_[row - 1] = window_.SpinPosition(row);
     CheckDisplayModes();
     const StartupInfo info = RunStartupChecks(platform_.registry, platform_.system);
-    SetInfoCaption(LabelId::Os, lblOS_, info.lblOS);
-    SetInfoCaption(LabelId::DetVersion, lblDetVersion_, info.lblDetVersion);
-    SetInfoCaption(LabelId::Adapters, lblAdapters_, info.lblAdapters);
+    SetInfoCaption(LabelId::Os, info.lblOS);
+    SetInfoCaption(LabelId::DetVersion, info.lblDetVersion);
+    SetInfoCaption(LabelId::Adapters, info.lblAdapters);
     strDriverKey_ = info.strDriverKey;
     if (info.failure != StartupFailure::None) {
-        platform_.dialogs.Show(StartupMessage(info.failure), kTitle, kMbIconError);
+        platform_.dialogs.Show(StartupMessage(info.failure), BoxKind::Stop);
         return false;
     }
-    FindAdapterProfile(lblAdapters_);
+    FindAdapterProfile(info.lblAdapters);
     return true;
 }
 
@@ -79,9 +81,7 @@ void FrmMain::SyncRatePositions() {
 void FrmMain::cmdApply_Click() {
     if (!AcceptBeyondMonitor()) return;
     const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
-    const WriteOutcome outcome =
-        ApplySettings(labels_, target, platform_.registry, platform_.dialogs);
-    if (outcome.kind == WriteOutcome::Written) strNewDelta_ = outcome.written;
+    ApplySettings(labels_, target, platform_.registry, platform_.dialogs);
 }
 
 // Looked up at each click: the monitor may have changed since the program started.
@@ -91,13 +91,13 @@ bool FrmMain::AcceptBeyondMonitor() {
     if (!range) return true;
     const std::vector<std::string> beyond = RatesBeyond(*range, labels_, offered_);
     return beyond.empty() ||
-           platform_.dialogs.Show(BeyondMonitorWarning(beyond), kTitle,
-                                  kMbYesNo | kMbIconWarning | kMbDefButton2) == kIdYes;
+           platform_.dialogs.Show(BeyondMonitorWarning(beyond), BoxKind::WarningQuestion) ==
+               kIdYes;
 }
 
 void FrmMain::cmdReset_Click() {
     const DeltaTarget target{strDriverKey_, strModesValue_, strFactoryDelta_};
-    if (SetDefaults(target, platform_.registry, platform_.dialogs).kind != WriteOutcome::Failed) {
+    if (SetDefaults(target, platform_.registry, platform_.dialogs) != WriteOutcome::Failed) {
         CheckDisplayModes();
     }
 }
@@ -111,7 +111,7 @@ void FrmMain::mnuTopics_Click() {
 }
 
 void FrmMain::mnuAbout_Click() {
-    if (!window_.ShowAbout()) platform_.dialogs.Show(kAboutFailed, kTitle, kMbIconError);
+    if (!window_.ShowAbout()) platform_.dialogs.Show(kAboutFailed, BoxKind::Stop);
 }
 
 void FrmMain::CheckDisplayModes() {
@@ -127,10 +127,8 @@ void FrmMain::SetRateCaption(std::size_t index, const std::string& text) {
     window_.SetCaption(LabelId::Rate, static_cast<int>(index) + 1, text);
 }
 
-void FrmMain::SetInfoCaption(LabelId label, std::string& field, const std::string& text) {
-    if (text.empty()) return;
-    field = text;
-    window_.SetCaption(label, 0, text);
+void FrmMain::SetInfoCaption(LabelId label, const std::string& text) {
+    if (!text.empty()) window_.SetCaption(label, 0, text);
 }
 
 }  // namespace vexmora

@@ -49,7 +49,8 @@ private:
     void SyncRateControls();
     void SyncRatePositions();
     void SetRateCaption(std::size_t index, const std::string& text);
-    void SetInfoCaption(LabelId label, std::string& field, const std::string& text);
+    // The window keeps the information lines; a line the start-up did not reach stays as it is.
+    void SetInfoCaption(LabelId label, const std::string& text);
 
     Platform platform_;
     MainWindowApi& window_;
@@ -59,13 +60,9 @@ private:
     RateLabels offered_;
     // Where each spin control stood at its last report: a report without a move is no step.
     std::array<int, kRowCount> positions_{};
-    std::string lblOS_;
-    std::string lblDetVersion_;
-    std::string lblAdapters_;
     std::string strDriverKey_;
     std::string strModesValue_;
     std::string strFactoryDelta_;
-    std::string strNewDelta_;
     bool blnCustomize_ = false;
 };
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "delta/modes_delta.h"
+#include "platform/messages.h"
 #include "registry/settings.h"
 
 namespace vexmora {
@@ -10,7 +11,7 @@ namespace vexmora {
 namespace {
 
 bool Confirmed(DialogsApi& dialogs, const char* question) {
-    return dialogs.Show(question, kTitle, kMbYesNo) == kIdYes;
+    return dialogs.Show(question, BoxKind::Question) == kIdYes;
 }
 
 // Without a value name the write would land on the key's unnamed value.
@@ -21,34 +22,34 @@ bool Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data)
 
 // The one error path of both actions: the message, and the action ends.
 void ReportWriteError(DialogsApi& dialogs) {
-    dialogs.Show(kWriteError, kTitle, kMbIconError);
+    dialogs.Show(kWriteError, BoxKind::Stop);
 }
 
 }  // namespace
 
 WriteOutcome ApplySettings(const RateLabels& labels, const DeltaTarget& target, RegistryApi& reg,
                            DialogsApi& dialogs) {
-    if (!Confirmed(dialogs, kAskApply)) return {WriteOutcome::Declined, {}};
+    if (!Confirmed(dialogs, kAskApply)) return WriteOutcome::Declined;
     std::array<std::string, kRowCount> tokens;
     for (std::size_t i = 0; i < labels.size(); ++i) tokens[i] = CalcRates(labels[i]);
     // An adapter the catalogue lacks has no factory string: nothing is composed.
-    std::string strNewDelta = BuildModesDelta(tokens, target.factoryDelta);
+    const std::string strNewDelta = BuildModesDelta(tokens, target.factoryDelta);
     if (strNewDelta.empty() || !Write(reg, target, strNewDelta)) {
         ReportWriteError(dialogs);
-        return {WriteOutcome::Failed, {}};
+        return WriteOutcome::Failed;
     }
-    dialogs.Show(kApplied, kTitle, kMbOk);
-    return {WriteOutcome::Written, strNewDelta};
+    dialogs.Show(kApplied, BoxKind::Notice);
+    return WriteOutcome::Written;
 }
 
 WriteOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi& dialogs) {
-    if (!Confirmed(dialogs, kAskReset)) return {WriteOutcome::Declined, {}};
+    if (!Confirmed(dialogs, kAskReset)) return WriteOutcome::Declined;
     if (!Write(reg, target, target.factoryDelta)) {
         ReportWriteError(dialogs);
-        return {WriteOutcome::Failed, {}};
+        return WriteOutcome::Failed;
     }
-    dialogs.Show(kResetDone, kTitle, kMbOk);
-    return {WriteOutcome::Written, target.factoryDelta};
+    dialogs.Show(kResetDone, BoxKind::Notice);
+    return WriteOutcome::Written;
 }
 
 }  // namespace vexmora

@@ -1,8 +1,9 @@
 #include "delta/modes_delta.h"
 
+#include <optional>
 #include <utility>
 
-#include "detect/text.h"
+#include "platform/text.h"
 
 namespace vexmora {
 
@@ -14,15 +15,6 @@ constexpr std::pair<const char*, const char*> kTokens[] = {
     {"120", "-100"}, {"100", "-85"}, {"85", "-75"}, {"75", "-72"},
     {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {kNotAvailable, "-"},
 };
-
-}  // namespace
-
-std::string CalcRates(const std::string& initrate) {
-    for (const auto& [caption, token] : kTokens) {
-        if (initrate == caption) return token;
-    }
-    return {};
-}
 
 std::optional<std::string> FactoryTail(const std::string& factoryDelta) {
     if (factoryDelta.size() < 2) return std::nullopt;
@@ -37,6 +29,15 @@ std::string ComposeModesDelta(const std::array<std::string, kRowCount>& tokens,
         delta += Decimal(kRows[i].width) + "," + Decimal(kRows[i].height) + ",-," + tokens[i];
     }
     return delta + ";" + tail;
+}
+
+}  // namespace
+
+std::string CalcRates(const std::string& initrate) {
+    for (const auto& [caption, token] : kTokens) {
+        if (initrate == caption) return token;
+    }
+    return {};
 }
 
 std::string BuildModesDelta(const std::array<std::string, kRowCount>& tokens,

@@ -3,7 +3,6 @@
 // with the rate token its label gives, then the driver's factory entries.
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "grid/rows.h"
@@ -13,15 +12,9 @@ namespace vexmora {
 // The rate token written for a rate label's caption; empty for anything off the ladder.
 std::string CalcRates(const std::string& initrate);
 
-// The factory string without its first two characters, whatever they are; nothing below
-// two characters, as for an adapter the catalogue lacks.
-std::optional<std::string> FactoryTail(const std::string& factoryDelta);
-
-// The twenty entries, row 1 first, followed by the factory tail.
-std::string ComposeModesDelta(const std::array<std::string, kRowCount>& tokens,
-                              const std::string& tail);
-
-// FactoryTail and ComposeModesDelta in one step; empty without a factory tail.
+// The twenty entries, row 1 first, followed by the factory string without its first two
+// characters, whatever they are; empty when the factory string is shorter, as for an adapter
+// the catalogue lacks.
 std::string BuildModesDelta(const std::array<std::string, kRowCount>& tokens,
                             const std::string& factoryDelta);
 

@@ -1,7 +1,8 @@
 #include "detect/startup.h"
 
-#include "detect/text.h"
+#include "platform/text.h"
 #include "detect/version.h"
+#include "platform/messages.h"
 #include "registry/settings.h"
 
 namespace vexmora {
@@ -22,8 +23,8 @@ std::string XpDriverKey(const std::string& deviceMapEntry) {
 
 const char* StartupMessage(StartupFailure failure) {
     switch (failure) {
-        case StartupFailure::NoCompatibleOs: return "No compatible Operating System found";
-        case StartupFailure::NoCompatibleDriver: return "No compatible Detonator version found";
+        case StartupFailure::NoCompatibleOs: return kNoCompatibleOs;
+        case StartupFailure::NoCompatibleDriver: return kNoCompatibleDriver;
         case StartupFailure::None: break;
     }
     return "";

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <memory>
 
-#include "detect/text.h"
+#include "platform/text.h"
 
 namespace vexmora {
 

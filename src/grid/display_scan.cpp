@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "detect/text.h"
+#include "platform/text.h"
 
 namespace vexmora {
 

@@ -1,6 +1,6 @@
 #include "grid/layout.h"
 
-#include "detect/text.h"
+#include "platform/text.h"
 #include "grid/rows.h"
 
 namespace vexmora {

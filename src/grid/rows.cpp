@@ -1,6 +1,6 @@
 #include "grid/rows.h"
 
-#include "detect/text.h"
+#include "platform/text.h"
 
 namespace vexmora {
 

@@ -1,5 +1,5 @@
 #pragma once
-// The About box: its size and its two texts.
+// The About box: its size and its two texts. (Its place in twips is the layout's unit.)
 
 #include "grid/layout.h"
 #include "version.h"
@@ -25,12 +25,13 @@ struct AboutLabel {
     int left, top, width, height;
 };
 
+// The box's own control ids: it is a window of its own, apart from the main window's.
+enum AboutControlId : int { kAboutDisclaimerId = 1, kAboutRightsId };
+
 // The two labels, centred, in the box's default font and colours.
 inline constexpr AboutLabel kAboutLabels[] = {
-    {IDC_LABEL1, kAboutDisclaimer, 120, 120, 6375, 1575},
-    {IDC_LABEL2, kAboutRights, 120, 1920, 6375, 255},
+    {kAboutDisclaimerId, kAboutDisclaimer, 120, 120, 6375, 1575},
+    {kAboutRightsId, kAboutRights, 120, 1920, 6375, 255},
 };
-
-inline constexpr char kAboutFailed[] = "Vexmora could not open its About box.";
 
 }  // namespace vexmora

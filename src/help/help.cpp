@@ -1,5 +1,7 @@
 #include "help/help.h"
 
+#include "platform/messages.h"
+
 namespace vexmora {
 
 namespace {
@@ -10,14 +12,13 @@ constexpr std::size_t kMaxPath = 260;
 
 }  // namespace
 
-bool ShowHelp(HelpApi& help, const std::string& path) {
-    if (path.size() >= kMaxPath || !help.OrdinaryFileExists(path)) return false;
-    return help.HtmlHelp(0, path, kHhDisplayTopic, 0) != 0;
-}
-
 void OpenHelpTopics(HelpApi& help, DialogsApi& dialogs) {
     const std::string path = help.ProgramFolder() + "\\" + kHelpFileName;
-    if (!ShowHelp(help, path)) dialogs.Show(kHelpNotFound, kTitle, kMbIconError);
+    if (path.size() >= kMaxPath || !help.OrdinaryFileExists(path)) {
+        dialogs.Show(kHelpNotFound, BoxKind::Stop);
+    } else if (help.HtmlHelp(0, path, kHhDisplayTopic, 0) == 0) {
+        dialogs.Show(kHelpViewerFailed, BoxKind::Stop);
+    }
 }
 
 }  // namespace vexmora

@@ -10,13 +10,10 @@
 namespace vexmora {
 
 inline constexpr char kHelpFileName[] = "vexmhelp.chm";
-inline constexpr char kHelpNotFound[] = "Help file (vexmhelp.chm) not found";
 
-// Opens the help file at its default topic, without an owner window; false when it is not an
-// ordinary file, its path is too long for the ANSI calls, or the viewer did not open.
-bool ShowHelp(HelpApi& help, const std::string& path);
-
-// The Topics... click: looks for the file afresh each time and says so when it is missing.
+// The Topics... click: looks for the file beside the program afresh each time and opens it
+// at its default topic, without an owner window; says so when it is missing (or its path is
+// too long for the ANSI calls) or the viewer does not open it.
 void OpenHelpTopics(HelpApi& help, DialogsApi& dialogs);
 
 }  // namespace vexmora

@@ -1,5 +1,6 @@
 #pragma once
-// Modal message boxes: the program's only way of reporting anything.
+// Modal message boxes: the program's only way of reporting anything. Their texts are in
+// messages.h.
 
 #include <string>
 
@@ -14,6 +15,14 @@ constexpr unsigned kMbIconError = 16;
 constexpr unsigned kMbIconWarning = 0x30;
 constexpr unsigned kMbDefButton2 = 0x100;
 
+// What a box is for, which decides its icon and buttons.
+enum class BoxKind : unsigned {
+    Question = kMbYesNo,                                          // Yes, the default, or No
+    WarningQuestion = kMbYesNo | kMbIconWarning | kMbDefButton2,  // Yes or No, the default
+    Stop = kMbIconError,                                          // an error; OK
+    Notice = kMbOk,                                               // OK
+};
+
 constexpr int kIdOk = 1;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
@@ -21,8 +30,8 @@ constexpr int kIdNo = 7;
 class DialogsApi {
 public:
     virtual ~DialogsApi() = default;
-    // MessageBoxA owned by the main window; answers the button pressed.
-    virtual int Show(const std::string& text, const std::string& title, unsigned flags) = 0;
+    // A box titled kTitle, owned by the main window; answers the button pressed.
+    virtual int Show(const std::string& text, BoxKind kind) = 0;
 };
 
 }  // namespace vexmora

@@ -1,6 +1,7 @@
 #pragma once
-// The three typed registry operations through which all of the program's registry
-// traffic goes. The getters never report a failure: they answer the caller's default.
+// The five typed registry operations through which all of the program's registry
+// traffic goes: read text, a number or bytes, list subkeys, write text. The readers never
+// report a failure: they answer the caller's default, or nothing.
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,7 @@
 #include "about_window.h"
 
 #include "background.h"
+#include "controls.h"
 #include "help/about.h"
 #include "platform/dialogs_api.h"
 
@@ -16,8 +17,8 @@ bool AboutWindow::Show() {
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    const SIZE client = {MulDiv(kAboutClient.width, dpiX, 1440),
-                         MulDiv(kAboutClient.height, dpiY, 1440)};
+    const SIZE client = {TwipsToPixels(kAboutClient.width, dpiX),
+                         TwipsToPixels(kAboutClient.height, dpiY)};
     static HBRUSH background = CreateSolidBrush(kBackColour);
     if (!CreateFrame(instance_, "VexmoraAbout", background, kTitle,
                      WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, client, nullptr)) {
@@ -27,8 +28,8 @@ bool AboutWindow::Show() {
     for (const AboutLabel& c : kAboutLabels) {
         HWND label = CreateWindowExA(
             0, "STATIC", c.text, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-            MulDiv(c.left, dpiX, 1440), MulDiv(c.top, dpiY, 1440), MulDiv(c.width, dpiX, 1440),
-            MulDiv(c.height, dpiY, 1440), hwnd_,
+            TwipsToPixels(c.left, dpiX), TwipsToPixels(c.top, dpiY),
+            TwipsToPixels(c.width, dpiX), TwipsToPixels(c.height, dpiY), hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
         // A box with a text missing is no About box: it goes, and the caller says so.
         if (label == nullptr) {

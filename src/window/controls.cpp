@@ -2,7 +2,37 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 namespace vexmora::window {
+
+int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font,
+                                              int dpiX, int dpiY) {
+    std::vector<MadeControl> made;
+    for (const ControlSpec& c : MainLayout()) {
+        const int x = TwipsToPixels(c.left, dpiX), y = TwipsToPixels(c.top, dpiY);
+        // The divider is a line of no width: it gets one pixel.
+        const int w = std::max(1, TwipsToPixels(c.width, dpiX)), h = TwipsToPixels(c.height, dpiY);
+        const ControlClass cls = ClassOf(c);
+        HWND control = CreateWindowExA(
+            0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, parent,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance, nullptr);
+        if (control == nullptr) return {};
+        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        if (c.kind == ControlKind::Spin) {
+            // The up-down narrows itself at creation; give it its size back.
+            SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+            SendMessageA(control, UDM_SETRANGE32, 1, kLadderSize);
+            SendMessageA(control, UDM_SETPOS32, 0, 1);
+        }
+        made.push_back({control, &c, {x, y, x + w, y + h}});
+    }
+    return made;
+}
 
 HMENU BuildMenu() {
     HMENU file = CreatePopupMenu();

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <vector>
+
 #include "grid/layout.h"
+#include "grid/rows.h"
 
 namespace vexmora::window {
 
@@ -16,11 +19,26 @@ struct ControlClass {
     DWORD style;
 };
 
+// Twips, the layout's unit (1/1440 inch), in pixels at dpi.
+int TwipsToPixels(int twips, int dpi);
+
 // The window class and style that make a control of the layout.
 ControlClass ClassOf(const ControlSpec& c);
 
 // How a label lays out its text, for DrawTextA, as the STATIC control does.
 UINT LabelFormat(Align align);
+
+struct MadeControl {
+    HWND hwnd;
+    const ControlSpec* spec;
+    RECT place;  // in the parent's client area
+};
+
+// Makes the layout's controls in parent at this DPI, each in font, in the layout's order:
+// the focus order, and a later label lies over an earlier one. Empty when Windows refused
+// any of them.
+std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font,
+                                              int dpiX, int dpiY);
 
 // File (Exit) and Help (Topics..., About...).
 HMENU BuildMenu();

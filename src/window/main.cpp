@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "app/frm_main.h"
+#include "platform/messages.h"
 #include "main_window.h"
 #include "win32_platform.h"
 
@@ -22,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/
     vexmora::window::MainWindow window(instance);
     vexmora::FrmMain form({registry, system, display, dialogs, help}, window);
     if (!InitCommonControlsEx(&controls) || !window.Create(form)) {
-        dialogs.Show(vexmora::window::kCannotCreate, vexmora::kTitle, vexmora::kMbIconError);
+        dialogs.Show(vexmora::kCannotCreate, vexmora::BoxKind::Stop);
         return 1;
     }
     // cppcheck-suppress unreadVariable ; Dialogs::Show gives every box this owner

@@ -37,10 +37,6 @@ MainWindow::~MainWindow() {
     if (font_) DeleteObject(font_);
 }
 
-int MainWindow::Pixels(int twips, bool vertical) const {
-    return MulDiv(twips, vertical ? dpiY_ : dpiX_, 1440);
-}
-
 bool MainWindow::Create(FrmMain& form) {
     form_ = &form;
     HDC screen = GetDC(nullptr);
@@ -49,7 +45,8 @@ bool MainWindow::Create(FrmMain& form) {
     ReleaseDC(nullptr, screen);
     font_ = CreateLabelFont(dpiY_);
 
-    const SIZE client = {Pixels(kMainClient.width, false), Pixels(kMainClient.height, true)};
+    const SIZE client = {TwipsToPixels(kMainClient.width, dpiX_),
+                         TwipsToPixels(kMainClient.height, dpiY_)};
     if (!CreateFrame(instance_, kClassName, nullptr, kMainCaption, kStyle, 0, client,
                      BuildMenu())) {
         return false;
@@ -68,28 +65,12 @@ bool MainWindow::Create(FrmMain& form) {
 }
 
 bool MainWindow::CreateControls() {
-    // Creation order is the focus order, and a later label lies over an earlier one.
+    const std::vector<MadeControl> made = CreateLayoutControls(hwnd_, instance_, font_, dpiX_, dpiY_);
+    if (made.empty()) return false;  // a window with a hole in it is of no use
     std::vector<SeeThroughLabels::Label> labels;
-    for (const ControlSpec& c : MainLayout()) {
-        const int x = Pixels(c.left, false);
-        const int y = Pixels(c.top, true);
-        const int w = std::max(1, Pixels(c.width, false));
-        const int h = Pixels(c.height, true);
-        const ControlClass cls = ClassOf(c);
-        HWND control = CreateWindowExA(
-            0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, hwnd_,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
-        if (control == nullptr) return false;  // a window with a hole in it is of no use
-        SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-        if (c.kind == ControlKind::Label) {
-            labels.push_back({control, {x, y, x + w, y + h}, c.text, LabelFormat(c.align)});
-        }
-        if (c.kind == ControlKind::Spin) {
-            // The up-down narrows itself at creation; give it its size back.
-            SetWindowPos(control, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
-            SendMessageA(control, UDM_SETRANGE32, 1, kLadderSize);
-            SendMessageA(control, UDM_SETPOS32, 0, 1);
-        }
+    for (const MadeControl& m : made) {
+        if (m.spec->kind != ControlKind::Label) continue;
+        labels.push_back({m.hwnd, m.place, m.spec->text, LabelFormat(m.spec->align)});
     }
     labels_.Create(hwnd_, font_, labels);
     return true;
@@ -105,7 +86,8 @@ void MainWindow::Show(int how) {
 
 int MainWindow::RunMessageLoop() {
     MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    BOOL got = FALSE;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
         if (ForwardKey(msg)) continue;
         HWND about = about_.Handle();
         if (about != nullptr && IsDialogMessageA(about, &msg)) continue;
@@ -113,7 +95,8 @@ int MainWindow::RunMessageLoop() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    return static_cast<int>(msg.wParam);
+    // -1 is GetMessageA failing, which leaves msg unset: the program ends with an error.
+    return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
 // Keys the dialog manager would take for itself go to the focused control instead: Enter

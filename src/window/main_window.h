@@ -12,8 +12,6 @@
 
 namespace vexmora::window {
 
-inline constexpr char kCannotCreate[] = "Vexmora could not create its window.";
-
 class MainWindow : public BaseWindow<MainWindow>, public MainWindowApi {
 public:
     explicit MainWindow(HINSTANCE instance) : instance_(instance), about_(instance) {}
@@ -40,7 +38,6 @@ private:
     bool ForwardKey(const MSG& msg);
     void OnCommand(int id);
     void OnActivate(bool active);
-    int Pixels(int twips, bool vertical) const;
 
     HINSTANCE instance_;
     FrmMain* form_ = nullptr;

@@ -25,6 +25,19 @@ expect_eq() {  # what actual expected
   echo "ok: $1"
 }
 
+# For what follows an action on its own time (a window another part of Windows opens): the
+# command's output, asked again until it is the expected one, for at most 10 s.
+expect_soon() {  # what expected command...
+  local what=$1 expected=$2 got
+  shift 2
+  for _ in $(seq 100); do
+    got=$("$@" || true)
+    [ "$got" == "$expected" ] && { echo "ok: $what"; return 0; }
+    sleep 0.1
+  done
+  fail "$what: waited 10 s for [$expected], last got [$got]"
+}
+
 # The open message box says exactly this, with the stop icon or not; then it is answered.
 expect_box() {  # text icon(yes|no) buttons answer
   expect_eq "box" "$(user box 10000 || true)" "text=$1"$'\n'"icon=$2"$'\n'"buttons=$3"

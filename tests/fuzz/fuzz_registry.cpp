@@ -7,7 +7,7 @@
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fakes.h"
-#include "grid/edid.h"
+#include "detect/edid.h"
 #include "registry/settings.h"
 
 namespace {

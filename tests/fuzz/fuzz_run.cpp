@@ -11,6 +11,7 @@
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
 #include "fakes.h"
+#include "platform/messages.h"
 
 namespace {
 
@@ -118,7 +119,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
 
     if (!frm.Form_Load()) {
-        Require(dialogs.shown.size() == 1 && dialogs.shown[0].second == kMbIconError,
+        Require(dialogs.shown.size() == 1 && dialogs.shown[0].second == BoxKind::Stop,
                 "a machine that does not fit gets one stop box");
         Require(m.reg.handles.empty(), "every key opened is closed");
         return 0;
@@ -155,7 +156,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Require(m.reg.handles.empty(), "every key opened is closed");
         bool asked = false, applied = false, reset = false;
         for (std::size_t i = boxes; i < dialogs.shown.size(); ++i) {
-            asked |= dialogs.shown[i].second == kMbYesNo;
+            asked |= dialogs.shown[i].second == BoxKind::Question;
             applied |= dialogs.shown[i].first == kApplied;
             reset |= dialogs.shown[i].first == kResetDone;
         }

@@ -2,8 +2,8 @@
 
 namespace vexmora::win32 {
 
-int Dialogs::Show(const std::string& text, const std::string& title, unsigned flags) {
-    return MessageBoxA(owner, text.c_str(), title.c_str(), flags);
+int Dialogs::Show(const std::string& text, BoxKind kind) {
+    return MessageBoxA(owner, text.c_str(), kTitle, static_cast<unsigned>(kind));
 }
 
 }  // namespace vexmora::win32

@@ -41,7 +41,7 @@ public:
 
 class Dialogs : public DialogsApi {
 public:
-    int Show(const std::string& text, const std::string& title, unsigned flags) override;
+    int Show(const std::string& text, BoxKind kind) override;
     // The window the boxes belong to; none until the main window exists.
     HWND owner = nullptr;
 };

@@ -1,26 +1,14 @@
 #pragma once
-// What the monitor reports it can show, from its EDID block, and which of the user's rates
-// lie beyond it. A CRT driven past its limits shows nothing, or worse: the program warns
-// before it writes such a rate.
+// Which of the user's rates lie beyond what the monitor reports it can show. A CRT driven
+// past its limits shows nothing, or worse: the program warns before it writes such a rate.
 
-#include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "detect/edid.h"
 #include "grid/rows.h"
 
 namespace vexmora {
-
-// The monitor range limits descriptor's maxima.
-struct MonitorRange {
-    int maxVerticalHz;
-    int maxHorizontalKHz;
-};
-
-// The range of a valid EDID: at least 128 bytes, the fixed header, a base block whose bytes
-// sum to 0 modulo 256, version 1, and a range limits descriptor. Nothing otherwise.
-std::optional<MonitorRange> ParseEdid(const std::vector<std::uint8_t>& edid);
 
 // The horizontal rate a CRT timing needs for this many lines at this rate, with at least
 // 550 us of vertical blanking, in kHz.

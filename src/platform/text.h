@@ -1,6 +1,7 @@
 #pragma once
 // Small text helpers that never fail: left and right parts (asking for more characters
-// than the text has gives the whole text), and decimal numbers.
+// than the text has gives the whole text), and decimal numbers. They sit on the bottom floor
+// because the start-up, the grid, the Modes_Delta string and the main window all use them.
 
 #include <cstddef>
 #include <cstdint>
