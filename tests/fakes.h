@@ -233,10 +233,9 @@ struct Window : MainWindowApi {
     void EndProgram() override { ended = true; }
 };
 
-// An EDID base block: the header, version 1.revision, a detailed timing, a range limits
-// descriptor in the slot at byte at (54, 72, 90 or 108; the timing takes 54 unless the range
-// does, then 72) with these offset flags and maxima unless tag says otherwise, and the
-// checksum that makes it sum to 0.
+// An EDID base block: the header, version 1.revision, a detailed timing (at 54, or 72 when
+// the range is at 54), a range limits descriptor in the slot at byte at with these offset
+// flags and maxima unless tag says otherwise, and the checksum that makes it sum to 0.
 inline std::vector<std::uint8_t> Edid(int revision, int flags, int maxV, int maxH, int tag = 0xFD,
                                       std::size_t at = 72) {
     std::vector<std::uint8_t> e = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0};

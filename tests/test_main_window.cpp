@@ -10,10 +10,9 @@ namespace {
 
 using Box = std::pair<std::string, BoxKind>;
 using Boxes = std::vector<Box>;
-const Box kAskApply = {"Are you sure you want to apply these values to the registry?",
-                       BoxKind::Question};
-const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?",
-                       BoxKind::Question};
+constexpr BoxKind kAsk = BoxKind::Question;
+const Box kAskApply = {"Are you sure you want to apply these values to the registry?", kAsk};
+const Box kAskReset = {"AAre you sure you wish to set the Nvidia driver default values?", kAsk};
 const Box kWriteError = {"Error writing to the registry", BoxKind::Stop};
 
 }  // namespace
@@ -112,9 +111,8 @@ TEST_CASE("the Help menu: the help file beside the program, afresh at each click
 }
 
 TEST_CASE("the layout's anchors, in twips") {
-    // left, top, width, height of every control the layout places by plain numbers: the
-    // information lines, the headers, the divider, the buttons, and the first and last row
-    // of each column.
+    // left, top, width, height of every control placed by plain numbers: the information
+    // lines, headers, divider, buttons, and the first and last row of each column.
     const std::pair<const char*, std::array<int, 4>> anchors[] = {
         {"Label1", {240, 120, 1695, 255}},     {"lblAdapters", {1560, 120, 3135, 255}},
         {"Label4", {240, 360, 1695, 255}},     {"lblOS", {1560, 360, 3135, 255}},

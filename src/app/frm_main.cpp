@@ -91,8 +91,7 @@ bool FrmMain::AcceptBeyondMonitor() {
     if (!range) return true;
     const std::vector<std::string> beyond = RatesBeyond(*range, labels_, offered_);
     return beyond.empty() ||
-           platform_.dialogs.Show(BeyondMonitorWarning(beyond), BoxKind::WarningQuestion) ==
-               kIdYes;
+           platform_.dialogs.Show(BeyondMonitorWarning(beyond), BoxKind::WarningQuestion) == kIdYes;
 }
 
 void FrmMain::cmdReset_Click() {

@@ -28,8 +28,8 @@ bool AboutWindow::Show() {
     for (const AboutLabel& c : kAboutLabels) {
         HWND label = CreateWindowExA(
             0, "STATIC", c.text, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-            TwipsToPixels(c.left, dpiX), TwipsToPixels(c.top, dpiY),
-            TwipsToPixels(c.width, dpiX), TwipsToPixels(c.height, dpiY), hwnd_,
+            TwipsToPixels(c.left, dpiX), TwipsToPixels(c.top, dpiY), TwipsToPixels(c.width, dpiX),
+            TwipsToPixels(c.height, dpiY), hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
         // A box with a text missing is no About box: it goes, and the caller says so.
         if (label == nullptr) {

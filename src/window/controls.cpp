@@ -10,13 +10,14 @@ int TwipsToPixels(int twips, int dpi) {
     return MulDiv(twips, dpi, 1440);
 }
 
-std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font,
-                                              int dpiX, int dpiY) {
+std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font, int dpiX,
+                                              int dpiY) {
     std::vector<MadeControl> made;
     for (const ControlSpec& c : MainLayout()) {
-        const int x = TwipsToPixels(c.left, dpiX), y = TwipsToPixels(c.top, dpiY);
-        // The divider is a line of no width: it gets one pixel.
-        const int w = std::max(1, TwipsToPixels(c.width, dpiX)), h = TwipsToPixels(c.height, dpiY);
+        const int x = TwipsToPixels(c.left, dpiX);
+        const int y = TwipsToPixels(c.top, dpiY);
+        const int w = std::max(1, TwipsToPixels(c.width, dpiX));  // the divider has no width
+        const int h = TwipsToPixels(c.height, dpiY);
         const ControlClass cls = ClassOf(c);
         HWND control = CreateWindowExA(
             0, cls.name, c.text.c_str(), WS_CHILD | WS_VISIBLE | cls.style, x, y, w, h, parent,

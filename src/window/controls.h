@@ -37,8 +37,8 @@ struct MadeControl {
 // Makes the layout's controls in parent at this DPI, each in font, in the layout's order:
 // the focus order, and a later label lies over an earlier one. Empty when Windows refused
 // any of them.
-std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font,
-                                              int dpiX, int dpiY);
+std::vector<MadeControl> CreateLayoutControls(HWND parent, HINSTANCE instance, HFONT font, int dpiX,
+                                              int dpiY);
 
 // File (Exit) and Help (Topics..., About...).
 HMENU BuildMenu();

@@ -65,7 +65,8 @@ bool MainWindow::Create(FrmMain& form) {
 }
 
 bool MainWindow::CreateControls() {
-    const std::vector<MadeControl> made = CreateLayoutControls(hwnd_, instance_, font_, dpiX_, dpiY_);
+    const std::vector<MadeControl> made =
+        CreateLayoutControls(hwnd_, instance_, font_, dpiX_, dpiY_);
     if (made.empty()) return false;  // a window with a hole in it is of no use
     std::vector<SeeThroughLabels::Label> labels;
     for (const MadeControl& m : made) {

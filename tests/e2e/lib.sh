@@ -25,17 +25,11 @@ expect_eq() {  # what actual expected
   echo "ok: $1"
 }
 
-# For what follows an action on its own time (a window another part of Windows opens): the
-# command's output, asked again until it is the expected one, for at most 10 s.
+# What follows an action on its own time (another part of Windows): asked again, up to 10 s.
 expect_soon() {  # what expected command...
-  local what=$1 expected=$2 got
-  shift 2
-  for _ in $(seq 100); do
-    got=$("$@" || true)
-    [ "$got" == "$expected" ] && { echo "ok: $what"; return 0; }
-    sleep 0.1
-  done
-  fail "$what: waited 10 s for [$expected], last got [$got]"
+  local got
+  for _ in $(seq 100); do got=$("${@:3}" || true) && [ "$got" == "$2" ] && break; sleep 0.1; done
+  expect_eq "$1 (waited for at most 10 s)" "$got" "$2"
 }
 
 # The open message box says exactly this, with the stop icon or not; then it is answered.
@@ -46,8 +40,7 @@ expect_box() {  # text icon(yes|no) buttons answer
 
 start_main() {
   start_vexmora
-  user wait-main 20000 || fail "the main window did not open"
-  user idle 20000 || fail "the main window did not finish painting"
+  { user wait-main 20000 && user idle; } || fail "the main window did not open and paint"
 }
 
 expect_exit() {

@@ -1,24 +1,20 @@
 // Plays the user of a running vexmora.exe from another process: clicks, steps spin
 // controls, presses keys, reads and answers message boxes. One command per run; what it
 // reads goes to standard output. Each command that acts returns once the program has
-// handled it and painted the result (see Idle), so what is read next is what it shows.
+// handled it and painted the result (see Settle), so what is read next is what it shows.
 //
-//   user wait-main <ms>        the main window is up (exit 1 on timeout)
-//   user info | rates | spins  the information lines; the rate labels; 1/0 per spin enabled
-//   user idle <ms>             the program has handled all it was given and painted it
-//   user click <name>          BM_CLICK to cmdApply, cmdReset or Check1
-//   user step <row> up|down    a mouse click on one arrow of a row's spin control
-//   user keys <key>...         real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
-//   user focus                 the name of the control that has the focus
-//   user box <ms>              the open message box: text, icon, buttons
-//   user answer <Yes|No|OK>    presses that button of the open message box
-//   user count <class>         how many visible top-level windows of the class there are
-//   user at <name>             a control's rectangle on screen: x y width height
-//   user layout                checks every control's place and size against the layout
-//   user cycles <n>            Apply, Yes and OK n times; handles and working set after 10 and n
-//   user repaint               has the window and its controls painted afresh
-//   user rows                  each row's resolution and rate, as the window shows them
-//   user client | rect | close the client size; the window on screen; its close button
+//   user wait-main <ms> | idle  the main window is up, in front; all given handled and painted
+//   user info | rates | spins | rows | focus | client | rect   the information lines; the rate
+//                               labels; 1/0 per spin enabled; each row's resolution and rate;
+//                               the focused control; the client size; the window on screen
+//   user click <name> | close   BM_CLICK to cmdApply, cmdReset or Check1; the close button
+//   user step <row> up|down     a mouse click on one arrow of a row's spin control
+//   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
+//   user box <ms> | answer <Yes|No|OK>   the open message box: text, icon, buttons; press one
+//   user count <class>          how many visible top-level windows of the class there are
+//   user at <name> | layout     a control's rectangle on screen; every control in its place?
+//   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10, n
+//   user repaint                has the window and its controls painted afresh
 
 #include <windows.h>
 
@@ -37,8 +33,7 @@ using namespace vexmora;
 
 namespace {
 
-// How long the program may take for anything, on a loaded machine.
-constexpr int kPatience = 10000;
+constexpr int kPatience = 10000;  // ms the program may take for anything, on a loaded machine
 
 HWND Main() {
     return FindWindowA("VexmoraMain", nullptr);
@@ -62,42 +57,46 @@ HWND Box() {
     return box != nullptr && IsWindowVisible(box) ? box : nullptr;
 }
 
-bool WaitFor(int ms, bool (*ready)()) {
-    for (int waited = 0; !ready(); waited += 10) {
+template <typename Ready>
+bool WaitFor(int ms, Ready ready) {
+    for (int waited = 0; !ready(); waited += 10, Sleep(10))
         if (waited >= ms) return false;
-        Sleep(10);
-    }
     return true;
 }
 
-// The program has handled everything given to it so far and painted it: its thread waits
-// for messages with none left, not even a paint (Wine puts what it drew on the screen just
-// before such a wait, and a message posted or a key sent to the program ends it at once).
-bool Idle(int ms) {
+// The program has handled everything given to it and painted it: its thread waits for
+// messages with none left (Wine puts what it drew on the screen just before such a wait).
+int Settle(const char* what) {
     DWORD pid = 0;
     GetWindowThreadProcessId(Main(), &pid);
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-    if (process == nullptr) return Main() == nullptr;  // it has ended: nothing more to wait for
-    const DWORD waited = WaitForInputIdle(process, ms);
+    if (process == nullptr) return Main() == nullptr ? 0 : 1;  // ended: nothing to wait for
+    const bool idle = WaitForInputIdle(process, kPatience) == 0 || Main() == nullptr;
     CloseHandle(process);
-    return waited == 0 || Main() == nullptr;
+    if (idle) return 0;
+    return std::fprintf(stderr, "user: %s not handled after %d ms\n", what, kPatience), 1;
 }
 
-int Settle(const char* after) {
-    if (Idle(kPatience)) return 0;
-    return std::fprintf(stderr, "user: the program had not handled %s after %d ms\n", after,
-                        kPatience),
-           1;
+// Keys go to the foreground window: it must be the program's (its window, a box, a menu, the
+// About box) before a key goes out, or the key would be lost. A user would click it first.
+bool Foreground() {
+    const auto owns = [] {
+        DWORD owner = 0, program = 0;
+        GetWindowThreadProcessId(GetForegroundWindow(), &owner);
+        return GetWindowThreadProcessId(Main(), &program) != 0 && owner == program;
+    };
+    return WaitFor(kPatience / 10, owns) ||
+           (SetForegroundWindow(GetLastActivePopup(Main())), WaitFor(kPatience, owns));
 }
 
 int Rows(const std::string& what) {  // rates, spins or rows
     for (int row = 1; row <= kRowCount; ++row) {
-        HWND rate = GetDlgItem(Main(), RateLabelId(row));
         if (what == "spins")
             std::printf("%d", IsWindowEnabled(GetDlgItem(Main(), UpDownId(row))) ? 1 : 0);
         if (what == "rows")
             std::printf("%s ", Text(GetDlgItem(Main(), ResolutionLabelId(row))).c_str());
-        if (what != "spins") std::printf("%s\n", Text(rate).c_str());
+        if (what != "spins")
+            std::printf("%s\n", Text(GetDlgItem(Main(), RateLabelId(row))).c_str());
     }
     return std::printf(what == "spins" ? "\n" : ""), 0;
 }
@@ -134,6 +133,7 @@ int Keys(int count, char** names) {
             input[n].ki.dwFlags = n >= (modifier ? 2 : 1) ? KEYEVENTF_KEYUP : 0;
             ++n;
         }
+        if (!Foreground()) return std::fprintf(stderr, "user: the program lost the keyboard\n"), 1;
         SendInput(n, input, sizeof(INPUT));
         if (Settle(names[i]) != 0) return 1;
     }
@@ -175,9 +175,7 @@ int Answer(const std::string& button) {
     HWND box = Box();
     if (box == nullptr || !PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0)) return 1;
     // The next box may follow at once: wait for this one to go.
-    static HWND answered;
-    answered = box;
-    return WaitFor(kPatience, [] { return !IsWindow(answered); }) ? 0 : 1;
+    return WaitFor(kPatience, [box] { return !IsWindow(box); }) ? 0 : 1;
 }
 
 // The program's open handles (counted in the system's handle table: Wine answers 0 to
@@ -256,11 +254,10 @@ int Rect(HWND hwnd) {
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string arg = argc > 2 ? argv[2] : "";
-    if (command == "wait-main") {  // and brings it to the front for the keys
-        const int ms = std::atoi(arg.c_str());
-        if (!WaitFor(ms, [] { return IsWindowVisible(Main()) != 0; })) return 1;
+    if (command == "wait-main") {  // and brings it to the front, for the keys
+        if (!WaitFor(std::atoi(arg.c_str()), [] { return IsWindowVisible(Main()); })) return 1;
         SetForegroundWindow(Main());
-        return WaitFor(ms, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
+        return WaitFor(kPatience, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
     if (Main() == nullptr) return std::fprintf(stderr, "user: no main window\n"), 1;
@@ -272,16 +269,15 @@ int main(int argc, char** argv) {
     if (command == "rates" || command == "spins" || command == "rows") return Rows(command);
     if (command == "click")
         return PostMessageA(Item(arg), BM_CLICK, 0, 0) ? Settle("the click") : 1;
-    if (command == "idle") return Idle(std::atoi(arg.c_str())) ? 0 : 1;
+    if (command == "idle") return Settle("what it was given");
     if (command == "step") return Step(std::atoi(arg.c_str()), std::string(argv[3]) == "up");
     if (command == "keys") return Keys(argc - 2, argv + 2);
     if (command == "focus") return Focus();
     if (command == "answer") return Answer(arg);
     if (command == "count") {
         int n = 0;
-        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));) {
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)
             n += IsWindowVisible(w) ? 1 : 0;
-        }
         return std::printf("%d\n", n), 0;
     }
     if (command == "at") return Rect(Item(arg));

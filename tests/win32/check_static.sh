@@ -1,11 +1,10 @@
 #!/usr/bin/env bash
 # The download, checked without running anything: it holds the program, its help and two
 # texts with Windows line ends; the program is a 32-bit GUI exe for Windows 4.0 of at most
-# 64 KB that imports only functions checked against Windows 2000 (Wine exports everything
-# and ignores the version fields, so only this says whether it loads there), carries no
-# exception machinery and runs on a Pentium (no test machine has one, so only this says so); the help holds every file of its project, every link lands inside
-# it, and it opens at the overview.
-#
+# 64 KB that imports only functions checked against Windows 2000 and runs on a Pentium (Wine
+# exports everything, ignores the version fields and runs on newer processors, so only this
+# says so), with no exception machinery; the help holds every file of its project, every
+# link lands inside it, and it opens at the overview.
 #   check_static.sh <zip> <import allowlist> <link map> <help project>
 set -euo pipefail
 zip=$1 allowlist=$2 map=$3 project=$4

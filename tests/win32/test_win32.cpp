@@ -8,6 +8,8 @@
 
 #include <doctest/doctest.h>
 
+#include <sstream>
+
 #include "catalogue/adapters.h"
 #include "fakes.h"
 #include "controls.h"
@@ -19,12 +21,6 @@
 using namespace vexmora;
 
 namespace {
-
-// A path beside the test program, unique to this process.
-std::string Beside(const std::string& file) {
-    const std::string folder = win32::Help().ProgramFolder();
-    return folder + "\\" + file;
-}
 
 LRESULT CALLBACK Refuse(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return message == WM_NCCREATE ? FALSE : DefWindowProcA(hwnd, message, wParam, lParam);
@@ -47,11 +43,11 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_UPDOWN_CLASS};
     REQUIRE((InitCommonControlsEx(&controls) && main.Create(m.frm)));
     CoInitialize(nullptr);
-    const wchar_t* resolutions[kRowCount] = {
-        L"320 x 200",   L"320 x 240",   L"400 x 300",   L"480 x 360",   L"512 x 384",
-        L"640 x 400",   L"640 x 480",   L"800 x 600",   L"1024 x 768",  L"1152 x 864",
-        L"1280 x 768",  L"1280 x 960",  L"1280 x 1024", L"1600 x 900",  L"1600 x 1024",
-        L"1600 x 1200", L"1920 x 1080", L"1920 x 1200", L"1920 x 1440", L"2048 x 1536"};
+    std::wistringstream resolutions(
+        L"320 200 320 240 400 300 480 360 512 384 640 400 640 480 "
+        L"800 600 1024 768 1152 864 1280 768 1280 960 1280 1024 "
+        L"1600 900 1600 1024 1600 1200 1920 1080 1920 1200 "
+        L"1920 1440 2048 1536");
     for (int row = 1; row <= kRowCount; ++row) {
         CAPTURE(row);
         IAccessible* spin = nullptr;
@@ -62,8 +58,9 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
         self.vt = VT_I4;  // and 0: CHILDID_SELF
         BSTR name = nullptr;
         CHECK(spin->get_accName(self, &name) == S_OK);
-        CHECK(std::wstring(name ? name : L"") ==
-              std::wstring(resolutions[row - 1]) + L" refresh rate");
+        std::wstring width, height;
+        resolutions >> width >> height;
+        CHECK(std::wstring(name ? name : L"") == width + L" x " + height + L" refresh rate");
         SysFreeString(name);
         spin->Release();
     }
@@ -97,7 +94,9 @@ TEST_CASE("the help file counts only as an ordinary file") {
                                                    {"system", FILE_ATTRIBUTE_SYSTEM}};
     std::string found;
     for (const auto& [name, attributes] : files) {
-        const std::string path = Beside(name + std::to_string(GetCurrentProcessId()));
+        // Beside the test program, unique to this process.
+        const std::string path =
+            win32::Help().ProgramFolder() + "\\" + name + std::to_string(GetCurrentProcessId());
         CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, attributes,
                                 nullptr));
         found += win32::Help().OrdinaryFileExists(path) ? name : "";
