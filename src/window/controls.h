@@ -30,8 +30,8 @@ UINT LabelFormat(Align align);
 
 struct MadeControl {
     HWND hwnd;
-    const ControlSpec* spec;
-    RECT place;  // in the parent's client area
+    const ControlSpec* entry;  // its row of the layout
+    RECT place;                // in the parent's client area
 };
 
 // Makes the layout's controls in parent at this DPI, each in font, in the layout's order:

@@ -70,8 +70,8 @@ bool MainWindow::CreateControls() {
     if (made.empty()) return false;  // a window with a hole in it is of no use
     std::vector<SeeThroughLabels::Label> labels;
     for (const MadeControl& m : made) {
-        if (m.spec->kind != ControlKind::Label) continue;
-        labels.push_back({m.hwnd, m.place, m.spec->text, LabelFormat(m.spec->align)});
+        if (m.entry->kind != ControlKind::Label) continue;
+        labels.push_back({m.hwnd, m.place, m.entry->text, LabelFormat(m.entry->align)});
     }
     labels_.Create(hwnd_, font_, labels);
     return true;
