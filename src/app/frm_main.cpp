@@ -2,15 +2,15 @@
 
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
+#include "detect/edid.h"
 #include "detect/monitor.h"
 #include "detect/startup.h"
-#include "platform/text.h"
-#include "grid/display_scan.h"
-#include "detect/edid.h"
 #include "grid/beyond_monitor.h"
+#include "grid/display_scan.h"
 #include "help/about.h"
 #include "help/help.h"
 #include "platform/messages.h"
+#include "platform/text.h"
 
 namespace vexmora {
 
