@@ -64,16 +64,26 @@ bool WaitFor(int ms, Ready ready) {
     return true;
 }
 
-// The program has handled everything given to it and painted it: its thread waits for
-// messages with none left (Wine puts what it drew on the screen just before such a wait).
+bool Painted() {  // no update region left in the window or its controls
+    if (GetUpdateRect(Main(), nullptr, FALSE)) return false;
+    for (HWND c = GetWindow(Main(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+        if (GetUpdateRect(c, nullptr, FALSE)) return false;
+    return true;
+}
+
+// The program has handled everything given to it and painted the result. Its thread is
+// handed a paint of one pixel that no control covers: a paint comes only once nothing posted
+// or typed is left, so when no update region remains, all before it was handled and drawn.
+// (Wine's WaitForInputIdle cannot tell: its event stays set once the program first waited.)
 int Settle(const char* what) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(Main(), &pid);
-    HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, pid);
-    if (process == nullptr) return Main() == nullptr ? 0 : 1;  // ended: nothing to wait for
-    const bool idle = WaitForInputIdle(process, kPatience) == 0 || Main() == nullptr;
-    CloseHandle(process);
-    if (idle) return 0;
+    if (Main() == nullptr) return 0;  // ended: nothing to wait for
+    const RECT corner = {0, 0, 1, 1};
+    RedrawWindow(Main(), &corner, nullptr, RDW_INVALIDATE);
+    DWORD_PTR answer = 0;  // and back in its message loop, where Wine shows what it drew
+    if (WaitFor(kPatience, [] { return Main() == nullptr || Painted(); }) &&
+        (Main() == nullptr ||
+         SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &answer)))
+        return 0;
     return std::fprintf(stderr, "user: %s not handled after %d ms\n", what, kPatience), 1;
 }
 
@@ -175,7 +185,7 @@ int Answer(const std::string& button) {
     HWND box = Box();
     if (box == nullptr || !PostMessageA(GetDlgItem(box, id), BM_CLICK, 0, 0)) return 1;
     // The next box may follow at once: wait for this one to go.
-    return WaitFor(kPatience, [box] { return !IsWindow(box); }) ? 0 : 1;
+    return WaitFor(kPatience, [box] { return !IsWindow(box); }) ? Settle("the answer") : 1;
 }
 
 // The program's open handles (counted in the system's handle table: Wine answers 0 to
