@@ -8,24 +8,20 @@ using namespace vexmora;
 
 TEST_CASE("driver version caption from the version resource") {
     using Change = void (*)(fake::VersionFile&);
+    const fake::VersionFile v = fake::Version(6, 14, 10, 1);
+    const char* na = "N/A (N/./A)";
     const std::tuple<const char*, fake::VersionFile, Change, const char*> cases[] = {
         {"Detonator 45.23", fake::Version(6, 14, 10, 4523), nullptr, "6.14.10.4523 (45.23)"},
         {"65535 stays unsigned", fake::Version(6, 13, 10, 65535), nullptr, "6.13.10.65535 (55.35)"},
         {"short build", fake::Version(1, 0, 0, 123), nullptr, "1.0.0.123 (.1.23)"},
-        {"no resource", {}, nullptr, "N/A (N/./A)"},
-        {"unreadable", fake::Version(6, 14, 10, 1), [](auto& f) { f.readOk = false; },
-         "N/A (N/./A)"},
-        {"no root block", fake::Version(6, 14, 10, 1), [](auto& f) { f.queryOk = false; },
-         "N/A (N/./A)"},
-        {"record claims 16 bytes", fake::Version(6, 14, 10, 1),
-         [](auto& f) { f.recordLength = 16; }, "N/A (N/./A)"},
-        {"record past the data", fake::Version(6, 14, 10, 1), [](auto& f) { f.recordOffset = 60; },
-         "N/A (N/./A)"},
-        {"record before the data", fake::Version(6, 14, 10, 1),
-         [](auto& f) { f.recordOffset = -8; }, "N/A (N/./A)"},
-        {"size beyond 2 GiB", fake::Version(6, 14, 10, 1),
-         [](auto& f) { f.claimedSize = 0x80000000u; }, "N/A (N/./A)"},
-        {"size without data", {{}, 52}, nullptr, "N/A (N/./A)"},
+        {"no resource", {}, nullptr, na},
+        {"unreadable", v, [](auto& f) { f.readOk = false; }, na},
+        {"no root block", v, [](auto& f) { f.queryOk = false; }, na},
+        {"record claims 16 bytes", v, [](auto& f) { f.recordLength = 16; }, na},
+        {"record past the data", v, [](auto& f) { f.recordOffset = 60; }, na},
+        {"record before the data", v, [](auto& f) { f.recordOffset = -8; }, na},
+        {"size beyond 2 GiB", v, [](auto& f) { f.claimedSize = 0x80000000u; }, na},
+        {"size without data", {{}, 52}, nullptr, na},
     };
     for (auto [what, file, change, caption] : cases) {
         CAPTURE(what);

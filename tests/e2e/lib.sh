@@ -43,9 +43,7 @@ start_main() {
   { user wait-main 20000 && user idle; } || fail "the main window did not open and paint"
 }
 
-expect_exit() {
-  for _ in $(seq 100); do kill -0 "$VEXMORA_PID" 2>/dev/null || return 0; sleep 0.1; done
-  fail "the program is still running"
-}
+running() { kill -0 "$VEXMORA_PID" 2>/dev/null && echo "still running"; }
+expect_exit() { expect_soon "the program ended" "" running; }
 
 key_values() { wine reg query "HKLM\\$DRIVER_KEY" | tr -d '\r' | grep '^    ' | sort; }

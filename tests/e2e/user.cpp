@@ -64,25 +64,25 @@ bool WaitFor(int ms, Ready ready) {
     return true;
 }
 
-bool Painted() {  // no update region left in the window or its controls
-    if (GetUpdateRect(Main(), nullptr, FALSE)) return false;
-    for (HWND c = GetWindow(Main(), GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
-        if (GetUpdateRect(c, nullptr, FALSE)) return false;
-    return true;
-}
-
-// The program has handled everything given to it and painted the result. Its thread is
-// handed a paint of one pixel that no control covers: a paint comes only once nothing posted
-// or typed is left, so when no update region remains, all before it was handled and drawn.
-// (Wine's WaitForInputIdle cannot tell: its event stays set once the program first waited.)
+// The program has handled all it was given and drawn the result: a one-pixel paint that no
+// control covers comes only once nothing posted or typed is left, and once no update region
+// remains, a sent message returns when the drawing is done; Wine shows it as the thread then
+// waits. (Wine's WaitForInputIdle cannot tell: it stays set once the program first waited.)
 int Settle(const char* what) {
-    if (Main() == nullptr) return 0;  // ended: nothing to wait for
+    const auto painted = [] {  // or ended
+        HWND main = Main();
+        if (main == nullptr) return true;
+        if (GetUpdateRect(main, nullptr, FALSE)) return false;
+        for (HWND c = GetWindow(main, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT))
+            if (GetUpdateRect(c, nullptr, FALSE)) return false;
+        return true;
+    };
     const RECT corner = {0, 0, 1, 1};
-    RedrawWindow(Main(), &corner, nullptr, RDW_INVALIDATE);
-    DWORD_PTR answer = 0;  // and back in its message loop, where Wine shows what it drew
-    if (WaitFor(kPatience, [] { return Main() == nullptr || Painted(); }) &&
-        (Main() == nullptr ||
-         SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &answer)))
+    if (HWND main = Main()) RedrawWindow(main, &corner, nullptr, RDW_INVALIDATE);
+    DWORD_PTR answer = 0;
+    if (WaitFor(kPatience, painted) &&
+        (SendMessageTimeoutA(Main(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kPatience, &answer) ||
+         Main() == nullptr))
         return 0;
     return std::fprintf(stderr, "user: %s not handled after %d ms\n", what, kPatience), 1;
 }

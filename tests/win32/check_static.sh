@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
-# The download, checked without running anything: it holds the program, its help and two
-# texts with Windows line ends; the program is a 32-bit GUI exe for Windows 4.0 of at most
-# 64 KB that imports only functions checked against Windows 2000 and runs on a Pentium (Wine
-# exports everything, ignores the version fields and runs on newer processors, so only this
-# says so), with no exception machinery; the help holds every file of its project, every
-# link lands inside it, and it opens at the overview.
+# The download, checked without running anything (Wine exports everything, ignores the version
+# fields and runs on newer processors): the program, its help and two CRLF texts; a 32-bit GUI
+# exe for Windows 4.0, at most 64 KB, importing only what Windows 2000 has, running on a
+# Pentium, without exception machinery; a help file that holds its project's files, links
+# only inside itself and opens at the overview.
 #   check_static.sh <zip> <import allowlist> <link map> <help project>
 set -euo pipefail
 zip=$1 allowlist=$2 map=$3 project=$4

@@ -46,8 +46,8 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
     std::wistringstream resolutions(
         L"320 200 320 240 400 300 480 360 512 384 640 400 640 480 "
         L"800 600 1024 768 1152 864 1280 768 1280 960 1280 1024 "
-        L"1600 900 1600 1024 1600 1200 1920 1080 1920 1200 "
-        L"1920 1440 2048 1536");
+        L"1600 900 1600 1024 1600 1200 1920 1080 1920 1200 1920 1440 "
+        L"2048 1536");
     for (int row = 1; row <= kRowCount; ++row) {
         CAPTURE(row);
         IAccessible* spin = nullptr;

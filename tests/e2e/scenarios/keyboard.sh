@@ -6,9 +6,7 @@ source "$(dirname "$0")/../lib.sh"
 start_main
 walk() {  # the focus before and after each key
   local w k
-  w=$(user focus)
-  for k in "$@"; do user keys "$k"; w+=" $(user focus)"; done
-  echo "$w"
+  w=$(user focus) && for k in "$@"; do user keys "$k"; w+=" $(user focus)"; done && echo "$w"
 }
 user keys Return
 expect_box "Are you sure you want to apply these values to the registry?" no "Yes,No" No
