@@ -7,7 +7,9 @@
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env"
 
 # Makes $1 a copy of the base prefix: the program files are linked once, the registry
-# is copied afresh each time, so every run starts from the same machine.
+# is copied afresh each time, so every run starts from the same machine. The update stamp
+# goes with it: without it Wine would update the copy, rewriting in place the DLLs that all
+# copies share while other scenarios load them ("could not load kernel32.dll").
 machine_prefix() {
   local dir=$1
   if ! [ -f "$dir/.vexmora-ready" ]; then
@@ -17,7 +19,7 @@ machine_prefix() {
     cp -al "$WINEPREFIX/drive_c" "$dir/"
     touch "$dir/.vexmora-ready"
   fi
-  cp "$WINEPREFIX"/*.reg "$dir/"
+  cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$dir/"
   export WINEPREFIX=$dir
 }
 
