@@ -15,6 +15,11 @@ if(DEFINED ENV{SOURCE_DATE_EPOCH})
 else()
   execute_process(COMMAND git log -1 --format=%ct WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
                   OUTPUT_VARIABLE VEXMORA_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE)
+  # A new commit configures the build again, so the zip carries that commit's time.
+  if(EXISTS ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
+    set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+                 ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
+  endif()
 endif()
 set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${VEXMORA_WINE_ARCH}.zip)
 find_program(ZIPPER zip NO_CMAKE_FIND_ROOT_PATH REQUIRED)
