@@ -54,10 +54,11 @@ shot() {  # file
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
 }
 
-# Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background; VEXMORA_PID is
-# the Wine process.
-start_vexmora() {
-  "$WINE" "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 &
+# Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background, or through Wine's
+# "start" with its flag (/max: as a shortcut set to run maximized); VEXMORA_PID is the Wine
+# process, which ends with the program.
+start_vexmora() {  # [flag of start]
+  "$WINE" ${1:+start /wait "$1" /unix} "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 &
   VEXMORA_PID=$!
 }
 

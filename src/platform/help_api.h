@@ -7,6 +7,7 @@
 namespace vexmora {
 
 constexpr unsigned kHhDisplayTopic = 0;
+constexpr unsigned kHhCloseAll = 0x12;
 
 class HelpApi {
 public:

@@ -10,6 +10,7 @@ namespace vexmora::window {
 class AboutWindow : public BaseWindow<AboutWindow> {
 public:
     explicit AboutWindow(HINSTANCE instance) : instance_(instance) {}
+    ~AboutWindow() { Destroy(); }
     // Loads the box on first use, otherwise brings the open one forward; false when it could
     // not be created.
     bool Show();

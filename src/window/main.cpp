@@ -26,11 +26,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/
         dialogs.Show(vexmora::kCannotCreate, vexmora::BoxKind::Stop);
         return 1;
     }
-    // cppcheck-suppress unreadVariable ; Dialogs::Show gives every box this owner
-    dialogs.owner = window.Handle();
-
-    // A machine that does not fit has been told so; the window is never shown.
+    // A machine that does not fit has been told so; the window is never shown. That box has
+    // no owner, so it gets a button on the taskbar and is not lost behind a hidden window.
     if (!form.Form_Load()) return 0;
+    // cppcheck-suppress unreadVariable ; Dialogs::Show gives every later box this owner
+    dialogs.owner = window.Handle();
     window.Show(show);
     return window.RunMessageLoop();
 }

@@ -33,7 +33,10 @@ bool IsSpin(int id) {
 
 }  // namespace
 
+// The windows go first: while they exist, Windows may still send them messages that draw
+// with the font and the labels' brushes.
 MainWindow::~MainWindow() {
+    DestroyWindows();
     if (font_) DeleteObject(font_);
 }
 
@@ -79,6 +82,9 @@ bool MainWindow::CreateControls() {
 
 void MainWindow::Show(int how) {
     ShowWindow(hwnd_, how);
+    // The window has one size: a shortcut set to run it maximized (which Windows may apply
+    // whatever the command given here) still gets the window as it was laid out.
+    if (IsZoomed(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
     UpdateWindow(hwnd_);
     // The focus goes to the first control in the focus order that can take it.
     HWND first = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
@@ -151,7 +157,13 @@ bool MainWindow::ShowAbout() {
 }
 
 void MainWindow::EndProgram() {
-    PostQuitMessage(0);
+    DestroyWindows();
+}
+
+// The last window to go ends the message loop.
+void MainWindow::DestroyWindows() {
+    about_.Destroy();
+    Destroy();
 }
 
 LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

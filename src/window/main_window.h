@@ -35,6 +35,7 @@ public:
 
 private:
     bool CreateControls();
+    void DestroyWindows();
     bool ForwardKey(const MSG& msg);
     void OnCommand(int id);
     void OnActivate(bool active);

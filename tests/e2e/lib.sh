@@ -32,18 +32,23 @@ expect_soon() {  # what expected command...
   expect_eq "$1 (waited for at most 10 s)" "$got" "$2"
 }
 
-# The open message box says exactly this, with the stop icon or not; then it is answered.
-expect_box() {  # text icon(yes|no) buttons answer
-  expect_eq "box" "$(user box 10000 || true)" "text=$1"$'\n'"icon=$2"$'\n'"buttons=$3"
+# The open message box says exactly this, with the stop icon or not, owned by the main
+# window unless said; then it is answered.
+expect_box() {  # text icon(yes|no) buttons answer [owner(yes|no)]
+  expect_eq "box" "$(user box 10000 || true)" \
+    "text=$1"$'\n'"icon=$2"$'\n'"buttons=$3"$'\n'"owner=${5:-yes}"
   user answer "$4"
 }
 
-start_main() {
-  start_vexmora
+start_main() {  # [how Windows is asked to show it: a flag of "start"]
+  start_vexmora "$@"
   { user wait-main 20000 && user idle; } || fail "the main window did not open and paint"
 }
 
 running() { kill -0 "$VEXMORA_PID" 2>/dev/null && echo "still running"; }
-expect_exit() { expect_soon "the program ended" "" running; }
+expect_exit() {
+  expect_soon "the program ended" "" running
+  wait "$VEXMORA_PID" || fail "the program ended with exit code $?"
+}
 
 key_values() { wine reg query "HKLM\\$DRIVER_KEY" | tr -d '\r' | grep '^    ' | sort; }

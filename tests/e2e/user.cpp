@@ -7,18 +7,22 @@
 //   user info | rates | spins | rows | focus | client | rect   the information lines; the rate
 //                               labels; 1/0 per spin enabled; each row's resolution and rate;
 //                               the focused control; the client size; the window on screen
-//   user click <name> | close   BM_CLICK to cmdApply, cmdReset or Check1; the close button
+//   user click <name>           BM_CLICK to cmdApply, cmdReset or Check1
+//   user close [class]          the close button of the main window or another
 //   user step <row> up|down     a mouse click on one arrow of a row's spin control
 //   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
-//   user box <ms> | answer <Yes|No|OK>   the open message box: text, icon, buttons; press one
+//   user box <ms> | answer <Yes|No|OK>   the open message box: text, icon, buttons, owner;
+//                               press one
 //   user count <class>          how many visible top-level windows of the class there are
 //   user at <name> | layout     a control's rectangle on screen; every control in its place?
-//   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10, n
+//   user cycles <n>             Apply, Yes and OK n times; handles, GDI objects and working set
+//                               after 10 and n
 //   user repaint                has the window and its controls painted afresh
 
 #include <windows.h>
 
 #include <psapi.h>
+#include <winternl.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -122,9 +126,9 @@ int Step(int row, bool up) {
 }
 
 int Keys(int count, char** names) {
-    const std::pair<const char*, WORD> keys[] = {{"Tab", VK_TAB},     {"Return", VK_RETURN},
-                                                 {"Space", VK_SPACE}, {"Up", VK_UP},
-                                                 {"Down", VK_DOWN},   {"Escape", VK_ESCAPE}};
+    const std::pair<const char*, WORD> keys[] = {
+        {"Tab", VK_TAB},   {"Return", VK_RETURN}, {"Space", VK_SPACE}, {"Up", VK_UP},
+        {"Down", VK_DOWN}, {"Escape", VK_ESCAPE}, {"F4", VK_F4}};
     for (int i = 0; i < count; ++i) {
         std::string name = names[i];
         WORD modifier = 0, key = 0;
@@ -175,8 +179,9 @@ int ShowBox(int ms) {
         if (!t.empty()) to += (to.empty() ? "" : ",") + t;
     }
     HWND icon = GetDlgItem(Box(), 1088);
-    std::printf("text=%s\nicon=%s\nbuttons=%s\n", text.c_str(),
-                icon && SendMessageA(icon, STM_GETICON, 0, 0) ? "yes" : "no", buttons.c_str());
+    std::printf("text=%s\nicon=%s\nbuttons=%s\nowner=%s\n", text.c_str(),
+                icon && SendMessageA(icon, STM_GETICON, 0, 0) ? "yes" : "no", buttons.c_str(),
+                GetWindow(Box(), GW_OWNER) ? "yes" : "no");
     return 0;
 }
 
@@ -188,34 +193,39 @@ int Answer(const std::string& button) {
     return WaitFor(kPatience, [box] { return !IsWindow(box); }) ? Settle("the answer") : 1;
 }
 
-// The program's open handles (counted in the system's handle table: Wine answers 0 to
-// GetProcessHandleCount) and its working set in KB.
+// The program's open handles, from the system's handle table (Wine answers 0 to
+// GetProcessHandleCount), its GDI objects, from the table its PEB points to (Wine's entries:
+// 24 bytes, the type at 14; GetGuiResources is a stub), and its working set in KB. Empty when
+// a count cannot be had.
 std::string Footprint() {
     DWORD pid = 0;
     GetWindowThreadProcessId(Main(), &pid);
-    struct Entry {
-        ULONG pid;
-        BYTE type, flags;
-        USHORT handle;
-        PVOID object;
-        ACCESS_MASK access;
-    };
-    std::vector<ULONG> table(1 << 20);
-    auto query =
-        reinterpret_cast<LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG)>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
-    ULONG got = 0;
-    int handles = 0;
-    if (query(16 /* SystemHandleInformation */, table.data(), ULONG(table.size() * 4), &got) == 0) {
-        const auto* entries = reinterpret_cast<const Entry*>(table.data() + 1);
-        for (ULONG i = 0; i < table[0]; ++i) handles += entries[i].pid == pid ? 1 : 0;
-    }
+    std::vector<SYSTEM_HANDLE_ENTRY> buffer(1 << 18);
+    const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
+    int handles = 0, gdi = 0;
+    if (NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
+                                 ULONG(buffer.size() * sizeof buffer[0]), nullptr) != 0)
+        return "";
+    for (ULONG i = 0; i < table->Count; ++i) handles += table->Handle[i].OwnerPid == pid;
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    PROCESS_BASIC_INFORMATION basic = {};
+    PVOID gdiTable = nullptr;
+    std::vector<BYTE> objects(0x10000 * 24);
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic,
+                                  nullptr) == 0 &&
+        ReadProcessMemory(process,
+                          reinterpret_cast<BYTE*>(basic.PebBaseAddress) +
+                              (sizeof(PVOID) == 8 ? 0xF8 : 0x94),  // GdiSharedHandleTable
+                          &gdiTable, sizeof gdiTable, nullptr) &&
+        ReadProcessMemory(process, gdiTable, objects.data(), objects.size(), nullptr)) {
+        for (std::size_t at = 14; at < objects.size(); at += 24) gdi += objects[at] != 0;
+    }
     PROCESS_MEMORY_COUNTERS memory = {};
     GetProcessMemoryInfo(process, &memory, sizeof memory);
     CloseHandle(process);
-    return std::to_string(handles) + " handles, " + std::to_string(memory.WorkingSetSize / 1024) +
-           " KB";
+    if (handles == 0 || gdi == 0) return "";
+    return std::to_string(handles) + " handles, " + std::to_string(gdi) + " GDI objects, " +
+           std::to_string(memory.WorkingSetSize / 1024) + " KB";
 }
 
 int Cycles(int n) {
@@ -226,7 +236,9 @@ int Cycles(int n) {
                 return 1;
         }
         // The first ten let the program settle; from then on nothing may grow.
-        if (i == 10 || i == n) std::printf("after %d: %s\n", i, Footprint().c_str());
+        const std::string footprint = i == 10 || i == n ? Footprint() : "-";
+        if (footprint.empty()) return std::fprintf(stderr, "user: no handle count\n"), 1;
+        if (footprint != "-") std::printf("after %d: %s\n", i, footprint.c_str());
     }
     return 0;
 }
@@ -270,6 +282,16 @@ int main(int argc, char** argv) {
         return WaitFor(kPatience, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
+    if (command == "count") {
+        int n = 0;
+        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)
+            n += IsWindowVisible(w) ? 1 : 0;
+        return std::printf("%d\n", n), 0;
+    }
+    if (command == "close") {  // as its close button does
+        HWND window = FindWindowA(arg.empty() ? "VexmoraMain" : arg.c_str(), nullptr);
+        return PostMessageA(window, WM_SYSCOMMAND, SC_CLOSE, 0) ? Settle("the close") : 1;
+    }
     if (Main() == nullptr) return std::fprintf(stderr, "user: no main window\n"), 1;
     if (command == "info") {
         for (const char* name : {"lblAdapters", "lblOS", "lblDetVersion"})
@@ -284,12 +306,6 @@ int main(int argc, char** argv) {
     if (command == "keys") return Keys(argc - 2, argv + 2);
     if (command == "focus") return Focus();
     if (command == "answer") return Answer(arg);
-    if (command == "count") {
-        int n = 0;
-        for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)
-            n += IsWindowVisible(w) ? 1 : 0;
-        return std::printf("%d\n", n), 0;
-    }
     if (command == "at") return Rect(Item(arg));
     if (command == "layout") return CheckLayout();
     if (command == "rect") return Rect(Main());
@@ -303,6 +319,5 @@ int main(int argc, char** argv) {
         const UINT all = RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW;
         return RedrawWindow(Main(), nullptr, nullptr, all) ? Settle("the repaint") : 1;
     }
-    if (command == "close") return PostMessageA(Main(), WM_CLOSE, 0, 0) ? 0 : 1;
     return std::fprintf(stderr, "user: unknown command \"%s\"\n", command.c_str()), 2;
 }

@@ -4,23 +4,16 @@ namespace vexmora::win32 {
 
 namespace {
 
-using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-
-// hhctrl.ocx is loaded on first use, so a machine without HTML Help still runs the
-// program; the library stays loaded for the help window that lives on after the call.
-// It is named by its full path in the system directory: a bare name would let a file of
-// that name in the program's folder or the current folder be loaded instead.
-HtmlHelpFn HtmlHelpEntry() {
-    static HtmlHelpFn entry = [] {
-        char folder[MAX_PATH] = {};
-        const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) return HtmlHelpFn{};
-        HMODULE library = LoadLibraryA((std::string(folder, length) + "\\hhctrl.ocx").c_str());
-        return library ? reinterpret_cast<HtmlHelpFn>(
-                             reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
-                       : nullptr;
-    }();
-    return entry;
+// hhctrl.ocx is named by its full path in the system directory: a bare name would let a
+// file of that name in the program's folder or the current folder be loaded instead.
+Help::HtmlHelpFn LoadHtmlHelp() {
+    char folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryA(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return nullptr;
+    HMODULE library = LoadLibraryA((std::string(folder, length) + "\\hhctrl.ocx").c_str());
+    return library ? reinterpret_cast<Help::HtmlHelpFn>(
+                         reinterpret_cast<void*>(GetProcAddress(library, "HtmlHelpA")))
+                   : nullptr;
 }
 
 }  // namespace
@@ -42,10 +35,16 @@ bool Help::OrdinaryFileExists(const std::string& path) {
 
 std::uintptr_t Help::HtmlHelp(std::uintptr_t owner, const std::string& path, unsigned command,
                               std::uintptr_t data) {
-    const HtmlHelpFn entry = HtmlHelpEntry();
-    if (entry == nullptr) return 0;
+    if (htmlHelp_ == nullptr) htmlHelp_ = LoadHtmlHelp();
+    if (htmlHelp_ == nullptr) return 0;
     return reinterpret_cast<std::uintptr_t>(
-        entry(reinterpret_cast<HWND>(owner), path.c_str(), command, data));
+        htmlHelp_(reinterpret_cast<HWND>(owner), path.c_str(), command, data));
+}
+
+// The viewer runs a thread of its own inside this process: left open, it can hang or crash
+// the program's exit.
+Help::~Help() {
+    if (htmlHelp_ != nullptr) htmlHelp_(nullptr, nullptr, kHhCloseAll, 0);
 }
 
 }  // namespace vexmora::win32

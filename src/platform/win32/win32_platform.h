@@ -48,10 +48,21 @@ public:
 
 class Help : public HelpApi {
 public:
+    using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+    Help() = default;
+    Help(const Help&) = delete;
+    Help& operator=(const Help&) = delete;
+    // Closes the help viewers it opened.
+    ~Help() override;
     std::string ProgramFolder() override;
     bool OrdinaryFileExists(const std::string& path) override;
     std::uintptr_t HtmlHelp(std::uintptr_t owner, const std::string& path, unsigned command,
                             std::uintptr_t data) override;
+
+private:
+    // HtmlHelpA, once hhctrl.ocx is loaded; the library stays for the viewers it opens.
+    HtmlHelpFn htmlHelp_ = nullptr;
 };
 
 }  // namespace vexmora::win32

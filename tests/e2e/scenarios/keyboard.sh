@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Everything from the keyboard, with real key presses: the focus order, Enter and Space
 # on buttons, the focus back after a box, the arrows on a spin control (nothing moves at
-# the end of its range, with the keys or the mouse), and the menus by Alt and a letter.
+# the end of its range, with the keys or the mouse), the menus by Alt and a letter, and
+# the windows closed in every order.
 source "$(dirname "$0")/../lib.sh"
 start_main
 walk() {  # the focus before and after each key
@@ -37,6 +38,22 @@ user keys A-h a
 user wait-main 100
 user keys A-h a
 expect_eq "About boxes open" "$(user count VexmoraAbout)" "1"
-user wait-main 100
-user keys A-f Return
+# Each window ends on its own: the About box by its close button or Alt+F4, the main window
+# going on; the main window first, the About box staying until it goes too.
+user close VexmoraAbout
+user keys A-h a A-F4
+expect_eq "About boxes after its close button and Alt+F4" "$(user count VexmoraAbout)" "0"
+user click Check1
+expect_eq "the switch after the About box closed" "$(user spins)" "00000000000000000000"
+user keys A-h a
+user close
+expect_eq "About boxes after the main window closed" "$(user count VexmoraAbout)" "1"
+expect_eq "the program" "$(running)" "still running"
+user close VexmoraAbout
+expect_exit
+
+# A machine that does not fit: the one box stands on its own, on the taskbar.
+wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d 6.1 /f >/dev/null
+start_vexmora
+expect_box "No compatible Operating System found" yes OK OK no
 expect_exit

@@ -18,7 +18,7 @@ for _ in 1 2 3 4 5; do user step 9 up; done
 warning="These rates are beyond what your monitor reports it can show: 1024 x 768 at 100 Hz. \
 A rate the monitor cannot show may leave the screen blank after the restart. Apply anyway?"
 apply
-expect_eq "the warning" "$(user box 10000)" $'text='"$warning"$'\nicon=yes\nbuttons=Yes,No'
+expect_eq "the warning" "$(user box 10000)" $'text='"$warning"$'\nicon=yes\nbuttons=Yes,No\nowner=yes'
 user keys Return
 expect_eq "the box after Enter" "$(user box 300 || true)" "no box"
 expect_eq "the driver key after No" "$(key_values)" "$before"
