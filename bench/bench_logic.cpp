@@ -17,7 +17,7 @@ struct Modes : DisplayModesApi {
         *mode = modes[index];
         return true;
     }
-    std::string MonitorDeviceId() override { return {}; }
+    bool EnumDevice(const std::string&, std::uint32_t, DisplayDevice*) override { return false; }
 };
 
 void Scan(benchmark::State& state) {

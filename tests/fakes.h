@@ -179,8 +179,13 @@ private:
 
 struct Display : DisplayModesApi, Injected {
     std::vector<DisplayMode> modes;
-    std::string monitor;
-    std::string MonitorDeviceId() override { return Failing() ? "" : monitor; }
+    std::vector<std::pair<std::string, DisplayDevice>> devices;  // each under its parent
+    bool EnumDevice(const std::string& parent, std::uint32_t index, DisplayDevice* d) override {
+        for (const auto& [under, device] : devices) {
+            if (under == parent && index-- == 0) return *d = device, !Failing();
+        }
+        return false;
+    }
     bool EnumMode(std::int32_t index, DisplayMode* mode) override {
         if (index < 0 || std::size_t(index) >= modes.size() || Failing()) return false;
         *mode = modes[index];
@@ -233,6 +238,15 @@ struct Window : MainWindowApi {
     void EndProgram() override { ended = true; }
 };
 
+// The block with byte 127 set so that its 128 bytes sum to 0.
+inline std::vector<std::uint8_t> Checksummed(std::vector<std::uint8_t> e) {
+    e[127] = 0;
+    int sum = 0;
+    for (std::uint8_t b : e) sum += b;
+    e[127] = std::uint8_t(256 - sum % 256);
+    return e;
+}
+
 // An EDID base block: the header, version 1.revision, a detailed timing (at 54, or 72 when
 // the range is at 54), a range limits descriptor in the slot at byte at with these offset
 // flags and maxima unless tag says otherwise, and the checksum that makes it sum to 0.
@@ -243,10 +257,7 @@ inline std::vector<std::uint8_t> Edid(int revision, int flags, int maxV, int max
     e[18] = 1, e[19] = std::uint8_t(revision), e[at == 54 ? 72 : 54] = 0x40;
     e[at + 3] = std::uint8_t(tag), e[at + 4] = std::uint8_t(flags), e[at + 6] = std::uint8_t(maxV);
     e[at + 8] = std::uint8_t(maxH);
-    int sum = 0;
-    for (std::uint8_t b : e) sum += b;
-    e[127] = std::uint8_t(256 - sum % 256);
-    return e;
+    return Checksummed(e);
 }
 
 // Windows XP ("5.1") or 2000 ("5.0") with the adapter, a Detonator 45.23 driver, and

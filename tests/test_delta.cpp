@@ -3,6 +3,7 @@
 #include "catalogue/adapters.h"
 #include "delta/modes_delta.h"
 #include "grid/display_scan.h"
+#include "detect/monitor.h"
 #include "grid/beyond_monitor.h"
 #include "fakes.h"
 
@@ -133,5 +134,60 @@ TEST_CASE("the monitor's range from its EDID, and the horizontal rate a CRT need
         {768, 85, 68.5}, {1024, 85, 91.3}, {1200, 85, 107.0}, {1200, 100, 127.0}};
     for (const auto& [height, rate, kHz] : estimates) {
         CHECK(EstimateHorizontalKHz(height, rate) == doctest::Approx(kHz).epsilon(0.0005));
+    }
+}
+
+// A monitor of 85 Hz and 80 kHz at most, with bytes set as the format places them: the modes
+// it lists are trusted over the estimate, whatever their kind.
+TEST_CASE("no warning for a mode the monitor lists itself") {
+    using Bytes = std::vector<std::pair<std::size_t, int>>;
+    // 1280 x 1024 with short blanking (1440 x 1054 in all), in the third slot.
+    const auto detailed = [](int clock, int flags) {
+        return Bytes{{90, clock & 0xFF}, {91, clock >> 8}, {92, 0x00}, {93, 0xA0},  {94, 0x50},
+                     {95, 0x00},         {96, 0x1E},       {97, 0x40}, {107, flags}};
+    };
+    const std::tuple<const char*, int, Bytes, int, const char*, bool> cases[] = {
+        {"1280 x 1024 at 75 established", 3, {{36, 0x01}}, 13, "75", false},
+        {"nothing listed: the estimate (80.1 kHz)", 3, {}, 13, "75", true},
+        {"standard, 4:3", 3, {{40, 0xA9}, {41, 0x59}}, 16, "85", false},
+        {"standard, 5:4", 3, {{52, 0x81}, {53, 0x99}}, 13, "85", false},
+        {"standard, 16:9", 3, {{38, 0xD1}, {39, 0xD9}}, 17, "85", false},
+        {"standard, 16:10 from EDID 1.3", 3, {{38, 0xD1}, {39, 0x19}}, 18, "85", false},
+        {"standard, 1:1 before EDID 1.3", 2, {{38, 0xD1}, {39, 0x19}}, 18, "85", true},
+        {"detailed, 75.0 Hz", 3, detailed(11383, 0x18), 13, "75", false},
+        {"detailed, 74.9 Hz", 3, detailed(11368, 0x18), 13, "75", false},
+        {"detailed, interlaced", 3, detailed(11383, 0x98), 13, "75", true},
+        {"listed, but at another rate", 3, {{36, 0x01}}, 13, "85", true},
+    };
+    for (const auto& [what, revision, bytes, row, rate, warned] : cases) {
+        CAPTURE(what);
+        auto edid = fake::Edid(revision, 0, 85, 80);
+        for (const auto& [at, value] : bytes) edid[at] = std::uint8_t(value);
+        const auto range = ParseEdid(fake::Checksummed(edid));
+        REQUIRE(range);
+        RateLabels shown, offered;
+        offered.fill("60");
+        shown = offered;
+        shown[row - 1] = rate;
+        CHECK(RatesBeyond(*range, shown, offered).empty() == !warned);
+    }
+}
+
+TEST_CASE("the monitor asked is the first active one of the primary adapter") {
+    const DisplayDevice primary = {"\\\\.\\DISPLAY2", "", kDisplayDevicePrimaryDevice};
+    const DisplayDevice other = {"\\\\.\\DISPLAY1", "", 0};
+    const DisplayDevice old = {"", "MONITOR\\OLD", 0}, a = {"", "MONITOR\\A", kDisplayDeviceActive};
+    const DisplayDevice b = {"", "MONITOR\\B", kDisplayDeviceActive};
+    const std::pair<std::vector<std::pair<std::string, DisplayDevice>>, std::string> cases[] = {
+        {{{"", primary}, {primary.name, old}, {primary.name, a}}, "MONITOR\\A"},
+        {{{"", other}, {"", primary}, {other.name, b}, {primary.name, a}}, "MONITOR\\A"},
+        {{{"", other}, {other.name, b}}, "MONITOR\\B"},
+        {{{"", primary}, {primary.name, old}}, ""},
+        {{}, ""},
+    };
+    for (const auto& [devices, id] : cases) {
+        fake::Display display;
+        display.devices = devices;
+        CHECK(FindMonitorDeviceId(display) == id);
     }
 }

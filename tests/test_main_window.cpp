@@ -140,7 +140,10 @@ TEST_CASE("the layout's anchors, in twips") {
 TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked up at the click") {
     fake::Machine m;
     const std::string model = "SYSTEM\\CurrentControlSet\\Enum\\DISPLAY\\DEL4001\\";
-    m.display.monitor = "MONITOR\\DEL4001\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001";
+    m.display.devices = {{"", {"\\\\.\\DISPLAY1", "", kDisplayDevicePrimaryDevice}},
+                         {"\\\\.\\DISPLAY1",
+                          {"", "MONITOR\\DEL4001\\{4d36e96e-e325-11ce-bfc1-08002be10318}\\0001",
+                           kDisplayDeviceActive}}};
     m.reg.PutString(model + "5&1&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0000");
     m.reg.PutString(model + "5&2&0&0", "Driver", "{4D36E96E-E325-11CE-BFC1-08002BE10318}\\0001");
     m.display.modes.push_back({32, 1280, 1024, 75});  // beyond 70 kHz, but not raised

@@ -87,7 +87,7 @@ void FrmMain::cmdApply_Click() {
 // Looked up at each click: the monitor may have changed since the program started.
 bool FrmMain::AcceptBeyondMonitor() {
     const auto range =
-        ParseEdid(ReadMonitorEdid(platform_.registry, platform_.display.MonitorDeviceId()));
+        ParseEdid(ReadMonitorEdid(platform_.registry, FindMonitorDeviceId(platform_.display)));
     if (!range) return true;
     const std::vector<std::string> beyond = RatesBeyond(*range, labels_, offered_);
     return beyond.empty() ||

@@ -13,6 +13,43 @@ constexpr std::uint8_t kHeader[] = {0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0x
 constexpr std::size_t kDescriptors[] = {54, 72, 90, 108};
 constexpr std::uint8_t kRangeLimitsTag = 0xFD;
 
+// The established timings of bytes 35 and 36 that the program has rows for: byte, bit, mode.
+struct Established {
+    std::size_t byte;
+    int bit;
+    ListedMode mode;
+};
+constexpr Established kEstablished[] = {
+    {35, 5, {640, 480, 60}},   {35, 3, {640, 480, 72}},  {35, 2, {640, 480, 75}},
+    {35, 0, {800, 600, 60}},   {36, 7, {800, 600, 72}},  {36, 6, {800, 600, 75}},
+    {36, 3, {1024, 768, 60}},  {36, 2, {1024, 768, 70}}, {36, 1, {1024, 768, 75}},
+    {36, 0, {1280, 1024, 75}},
+};
+
+// Bytes 38 to 53: eight two-byte standard timings, "01 01" where unused.
+void AddStandardTimings(const std::uint8_t* e, std::vector<ListedMode>& listed) {
+    for (std::size_t at = 38; at < 54; at += 2) {
+        if (e[at] == 0x01 && e[at + 1] == 0x01) continue;
+        const int width = (e[at] + 31) * 8;
+        // The aspect ratio, height to width; code 0 was 1:1 before EDID 1.3 and is 16:10 since.
+        const int aspect[4][2] = {
+            {e[19] >= 3 ? 10 : 1, e[19] >= 3 ? 16 : 1}, {3, 4}, {4, 5}, {9, 16}};
+        const auto& [num, den] = aspect[e[at + 1] >> 6];
+        listed.push_back({width, width * num / den, (e[at + 1] & 0x3F) + 60});
+    }
+}
+
+// A detailed timing descriptor (its pixel clock not zero), unless interlaced: the rate is
+// the pixel clock over the total pixels of a frame.
+void AddDetailedTiming(const std::uint8_t* d, std::vector<ListedMode>& listed) {
+    const std::int64_t clock = (d[0] | d[1] << 8) * std::int64_t{10000};  // in Hz
+    if (clock == 0 || (d[17] & 0x80) != 0) return;
+    const int width = d[2] | (d[4] & 0xF0) << 4, hBlank = d[3] | (d[4] & 0x0F) << 8;
+    const int height = d[5] | (d[7] & 0xF0) << 4, vBlank = d[6] | (d[7] & 0x0F) << 8;
+    const std::int64_t frame = std::int64_t{width + hBlank} * (height + vBlank);
+    if (frame != 0) listed.push_back({width, height, int((clock + frame / 2) / frame)});
+}
+
 }  // namespace
 
 std::optional<MonitorRange> ParseEdid(const std::vector<std::uint8_t>& edid) {
@@ -20,15 +57,23 @@ std::optional<MonitorRange> ParseEdid(const std::vector<std::uint8_t>& edid) {
         return std::nullopt;
     if (std::accumulate(edid.begin(), edid.begin() + kBlock, 0u) % 256 != 0 || edid[18] != 1)
         return std::nullopt;
+    std::optional<MonitorRange> range;
+    std::vector<ListedMode> listed;
+    for (const Established& t : kEstablished) {
+        if ((edid[t.byte] >> t.bit & 1) != 0) listed.push_back(t.mode);
+    }
+    AddStandardTimings(edid.data(), listed);
     for (const std::size_t at : kDescriptors) {
         const std::uint8_t* d = edid.data() + at;
-        if (d[0] != 0 || d[1] != 0 || d[2] != 0 || d[3] != kRangeLimitsTag) continue;
+        AddDetailedTiming(d, listed);
+        if (range || d[0] != 0 || d[1] != 0 || d[2] != 0 || d[3] != kRangeLimitsTag) continue;
         // EDID 1.4 adds 255 to a maximum whose offset flag is set.
         const std::uint8_t flags = edid[19] >= 4 ? d[4] : 0;
-        return MonitorRange{d[6] + ((flags & 0x02) != 0 ? 255 : 0),
-                            d[8] + ((flags & 0x08) != 0 ? 255 : 0)};
+        range = MonitorRange{
+            d[6] + ((flags & 0x02) != 0 ? 255 : 0), d[8] + ((flags & 0x08) != 0 ? 255 : 0), {}};
     }
-    return std::nullopt;
+    if (range) range->listed = std::move(listed);
+    return range;
 }
 
 }  // namespace vexmora

@@ -7,10 +7,21 @@
 
 namespace vexmora {
 
-// The monitor range limits descriptor's maxima.
+// A mode the monitor lists itself, its rate rounded to whole hertz.
+struct ListedMode {
+    int width;
+    int height;
+    int rate;
+    bool operator==(const ListedMode& o) const {
+        return width == o.width && height == o.height && rate == o.rate;
+    }
+};
+
+// The monitor range limits descriptor's maxima, and the modes the base block lists.
 struct MonitorRange {
     int maxVerticalHz;
     int maxHorizontalKHz;
+    std::vector<ListedMode> listed;
 };
 
 // The range of a valid EDID: at least 128 bytes, the fixed header, a base block whose bytes

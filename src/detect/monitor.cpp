@@ -17,7 +17,24 @@ bool SameIgnoringCase(const std::string& a, const std::string& b) {
                                               [&](char x, char y) { return lower(x) == lower(y); });
 }
 
+// More adapters or monitors than any machine has: a list that goes on is not believed.
+constexpr std::uint32_t kMaxDevices = 64;
+
 }  // namespace
+
+std::string FindMonitorDeviceId(DisplayModesApi& display) {
+    DisplayDevice adapter, device;
+    for (std::uint32_t i = 0; i < kMaxDevices && display.EnumDevice("", i, &device); ++i) {
+        if (i == 0 || (device.stateFlags & kDisplayDevicePrimaryDevice) != 0) adapter = device;
+        if ((device.stateFlags & kDisplayDevicePrimaryDevice) != 0) break;
+    }
+    if (adapter.name.empty()) return {};
+    for (std::uint32_t i = 0; i < kMaxDevices && display.EnumDevice(adapter.name, i, &device);
+         ++i) {
+        if ((device.stateFlags & kDisplayDeviceActive) != 0) return device.id;
+    }
+    return {};
+}
 
 std::vector<std::uint8_t> ReadMonitorEdid(RegistryApi& reg, const std::string& deviceId) {
     // MONITOR \ model \ driver class \ instance: the model names the key, the rest the driver.

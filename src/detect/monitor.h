@@ -1,13 +1,18 @@
 #pragma once
-// The EDID block Windows keeps for the monitor of the first display adapter.
+// The monitor the desktop is on, and the EDID block Windows keeps for it.
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "platform/display_api.h"
 #include "platform/registry_api.h"
 
 namespace vexmora {
+
+// The DeviceID of the monitor Windows shows the desktop on: the first active monitor of the
+// primary adapter (of the first adapter when none is flagged). Empty when there is none.
+std::string FindMonitorDeviceId(DisplayModesApi& display);
 
 // The EDID of the monitor with this DeviceID ("MONITOR\<model>\<driver class>\<instance>"):
 // among the instance keys under Enum\DISPLAY\<model>, the one whose Driver value names the

@@ -1,5 +1,6 @@
 #include "grid/beyond_monitor.h"
 
+#include <algorithm>
 #include <numeric>
 #include <optional>
 
@@ -18,6 +19,12 @@ std::optional<int> Rate(const std::string& text) {
                            [](int rate, char digit) { return rate * 10 + (digit - '0'); });
 }
 
+// The monitor's own word comes before any estimate: a mode it lists, it can show.
+bool Lists(const MonitorRange& range, const ResolutionRow& row, int rate) {
+    const ListedMode mode = {row.width, row.height, rate};
+    return std::find(range.listed.begin(), range.listed.end(), mode) != range.listed.end();
+}
+
 }  // namespace
 
 double EstimateHorizontalKHz(int height, int rate) {
@@ -30,7 +37,7 @@ std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const auto rate = Rate(shown[i]);
         const auto was = Rate(offered[i]);
-        if (!rate || !was || *rate <= *was) continue;
+        if (!rate || !was || *rate <= *was || Lists(range, kRows[i], *rate)) continue;
         if (*rate > range.maxVerticalHz ||
             EstimateHorizontalKHz(kRows[i].height, *rate) > range.maxHorizontalKHz) {
             rows.push_back(ResolutionText(kRows[i]) + " at " + shown[i] + " Hz");

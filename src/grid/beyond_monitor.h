@@ -15,7 +15,8 @@ namespace vexmora {
 double EstimateHorizontalKHz(int height, int rate);
 
 // The rows whose rate the user raised above what Windows offered and that lie beyond the
-// range, as "1600 x 1200 at 100 Hz", in row order. Rows showing N/A are never among them.
+// range, as "1600 x 1200 at 100 Hz", in row order. Rows showing N/A are never among them,
+// nor a resolution at a rate the monitor lists itself.
 std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels& shown,
                                      const RateLabels& offered);
 

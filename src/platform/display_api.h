@@ -13,14 +13,25 @@ struct DisplayMode {
     std::uint32_t frequency = 0;
 };
 
+// An adapter or a monitor as EnumDisplayDevicesA reports it.
+struct DisplayDevice {
+    std::string name;  // an adapter's, to ask for its monitors: "\\.\DISPLAY1"
+    std::string id;    // a monitor's DeviceID: "MONITOR\DEL4001\{4d36e96e-...}\0001"
+    std::uint32_t stateFlags = 0;
+};
+
+constexpr std::uint32_t kDisplayDeviceActive = 0x1;         // a monitor in use
+constexpr std::uint32_t kDisplayDevicePrimaryDevice = 0x4;  // the adapter of the desktop
+
 class DisplayModesApi {
 public:
     virtual ~DisplayModesApi() = default;
     // EnumDisplaySettingsA for one mode index; false ends the enumeration.
     virtual bool EnumMode(std::int32_t index, DisplayMode* mode) = 0;
-    // EnumDisplayDevicesA: the DeviceID of the first display adapter's monitor, such as
-    // "MONITOR\DEL4001\{4d36e96e-e325-11ce-bfc1-08002be10318}\0001"; empty when there is none.
-    virtual std::string MonitorDeviceId() = 0;
+    // EnumDisplayDevicesA: the adapter (parent empty) or the adapter's monitor at index;
+    // false past the last.
+    virtual bool EnumDevice(const std::string& parent, std::uint32_t index,
+                            DisplayDevice* device) = 0;
 };
 
 }  // namespace vexmora

@@ -17,6 +17,8 @@ static_assert(kRegSz == REG_SZ && kRegExpandSz == REG_EXPAND_SZ && kRegBinary ==
 static_assert(kErrorSuccess == ERROR_SUCCESS && kErrorFileNotFound == ERROR_FILE_NOT_FOUND &&
               kErrorInvalidHandle == ERROR_INVALID_HANDLE && kErrorMoreData == ERROR_MORE_DATA &&
               kErrorNoMoreItems == ERROR_NO_MORE_ITEMS);
+static_assert(kDisplayDeviceActive == DISPLAY_DEVICE_ACTIVE &&
+              kDisplayDevicePrimaryDevice == DISPLAY_DEVICE_PRIMARY_DEVICE);
 static_assert(kHhDisplayTopic == HH_DISPLAY_TOPIC && kHhCloseAll == HH_CLOSE_ALL);
 
 }  // namespace vexmora::win32

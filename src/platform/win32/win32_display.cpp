@@ -25,16 +25,17 @@ bool DisplayModes::EnumMode(std::int32_t index, DisplayMode* mode) {
     return true;
 }
 
-std::string DisplayModes::MonitorDeviceId() {
-    DISPLAY_DEVICEA adapter = {};
-    adapter.cb = sizeof adapter;
-    DISPLAY_DEVICEA monitor = {};
-    monitor.cb = sizeof monitor;
-    if (!EnumDisplayDevicesA(nullptr, 0, &adapter, 0) ||
-        !EnumDisplayDevicesA(adapter.DeviceName, 0, &monitor, 0)) {
-        return {};
-    }
-    return std::string(monitor.DeviceID, strnlen(monitor.DeviceID, sizeof monitor.DeviceID));
+bool DisplayModes::EnumDevice(const std::string& parent, std::uint32_t index,
+                              DisplayDevice* device) {
+    DISPLAY_DEVICEA found = {};
+    found.cb = sizeof found;
+    if (!EnumDisplayDevicesA(parent.empty() ? nullptr : parent.c_str(), index, &found, 0))
+        return false;
+    device->name =
+        std::string(found.DeviceName, strnlen(found.DeviceName, sizeof found.DeviceName));
+    device->id = std::string(found.DeviceID, strnlen(found.DeviceID, sizeof found.DeviceID));
+    device->stateFlags = found.StateFlags;
+    return true;
 }
 
 }  // namespace vexmora::win32

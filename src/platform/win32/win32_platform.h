@@ -36,7 +36,7 @@ public:
 class DisplayModes : public DisplayModesApi {
 public:
     bool EnumMode(std::int32_t index, DisplayMode* mode) override;
-    std::string MonitorDeviceId() override;
+    bool EnumDevice(const std::string& parent, std::uint32_t index, DisplayDevice* device) override;
 };
 
 class Dialogs : public DialogsApi {
