@@ -23,6 +23,13 @@ machine_prefix() {
   export WINEPREFIX=$dir
 }
 
+# The classic look of Windows 2000 and of XP's Classic theme: Wine's visual style off. Wine
+# reads it as its first process starts, so it goes into the registry file before that.
+machine_classic_look() {
+  sed -i 's/^"ThemeActive"="1"/"ThemeActive"="0"/' "$WINEPREFIX/user.reg"
+  grep -q '^"ThemeActive"="0"' "$WINEPREFIX/user.reg"
+}
+
 # Seeds the running prefix: $1 "xp" or "2000", $2 the adapter. Keeps one wineserver up,
 # since the driver key is volatile on Windows XP and would die with the server.
 machine_seed() {

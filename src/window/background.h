@@ -3,9 +3,9 @@
 
 #include <windows.h>
 
-namespace vexmora::window {
+#include "grid/colours.h"
 
-constexpr COLORREF kBackColour = RGB(1, 0, 66);
+namespace vexmora::window {
 
 // The picture is drawn unscaled from the client area's top-left corner at every DPI;
 // beyond it the window shows kBackColour.

@@ -37,8 +37,14 @@ extern "C" int atexit(void (*function)()) {
     return _onexit(reinterpret_cast<_onexit_t>(function)) != nullptr ? 0 : -1;
 }
 
+// msvcrt's own: a GUI program's fatal errors (abort when memory runs out) go to a message
+// box that says so, not to a console that is not there. msvcrt.dll has it since Windows 95.
+extern "C" __declspec(dllimport) void __set_app_type(int type);
+constexpr int kGuiApp = 2;
+
 // The program takes no command line, so WinMain is given an empty one.
 extern "C" __attribute__((force_align_arg_pointer)) void WinMainCRTStartup() {
+    __set_app_type(kGuiApp);
     RunStaticConstructors();
     char noCommandLine[] = "";
     std::exit(WinMain(GetModuleHandleA(nullptr), nullptr, noCommandLine, ShowCommand()));

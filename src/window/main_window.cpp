@@ -191,6 +191,9 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             if (HIWORD(wParam) & MF_SYSMENU) break;
             return OnMenuChar(static_cast<char>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam));
         case WM_ERASEBKGND: return 1;
+        // A themed control (comctl32 6) draws its transparent parts over what its parent
+        // prints here: DrawThemeParentBackground moves the DC's origin to the control.
+        case WM_PRINTCLIENT: labels_.Paint(reinterpret_cast<HDC>(wParam)); return 0;
         case WM_PAINT: {
             PAINTSTRUCT ps;
             labels_.Paint(BeginPaint(hwnd_, &ps));

@@ -11,10 +11,6 @@ bool Overlap(const RECT& a, const RECT& b) {
     return IntersectRect(&both, &a, &b) != FALSE;
 }
 
-COLORREF TextColour() {
-    return GetSysColor(COLOR_ACTIVEBORDER);
-}
-
 }  // namespace
 
 SeeThroughLabels::~SeeThroughLabels() {
@@ -28,6 +24,9 @@ void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>&
     RECT client;
     GetClientRect(parent, &client);
     size_ = {client.right, client.bottom};
+    HDC screen = GetDC(nullptr);
+    const int bits = GetDeviceCaps(screen, BITSPIXEL) * GetDeviceCaps(screen, PLANES);
+    colours_ = ColoursFor(bits, GetSysColor(COLOR_ACTIVEBORDER));
 
     std::vector<bool> isUnder(labels.size());
     for (std::size_t upper = 0; upper < labels.size(); ++upper) {
@@ -46,7 +45,6 @@ void SeeThroughLabels::Create(HWND parent, HFONT font, const std::vector<Label>&
         if (isUnder[i]) under.push_back(labels[i]);
         if (IsOver(labels[i].hwnd)) bottom = std::max(bottom, labels[i].rect.bottom);
     }
-    HDC screen = GetDC(nullptr);
     backgroundBrush_ = Backdrop(screen, {}, size_.cy);
     overlaidBrush_ = Backdrop(screen, under, bottom);
     ReleaseDC(nullptr, screen);
@@ -58,14 +56,14 @@ HBRUSH SeeThroughLabels::Backdrop(HDC screen, const std::vector<Label>& under, L
     HDC dc = CreateCompatibleDC(screen);
     HBITMAP bitmap = CreateCompatibleBitmap(screen, size_.cx, std::max(height, LONG{1}));
     HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
-    HBRUSH back = CreateSolidBrush(kBackColour);
+    HBRUSH back = CreateSolidBrush(colours_.background);
     RECT all = {0, 0, size_.cx, size_.cy};
     FillRect(dc, &all, back);
     DeleteObject(back);
-    DrawBackgroundPicture(dc);
+    if (colours_.picture) DrawBackgroundPicture(dc);
     HGDIOBJ oldFont = SelectObject(dc, font_);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, TextColour());
+    SetTextColor(dc, colours_.text);
     for (const Label& label : under) {
         RECT r = label.rect;
         DrawTextA(dc, label.text.c_str(), -1, &r, label.format);
@@ -86,13 +84,16 @@ HBRUSH SeeThroughLabels::ColorStatic(HDC dc, HWND label) const {
     MapWindowPoints(label, parent_, &origin, 1);
     SetBrushOrgEx(dc, -origin.x, -origin.y, nullptr);
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, TextColour());
+    SetTextColor(dc, colours_.text);
     return IsOver(label) ? overlaidBrush_ : backgroundBrush_;
 }
 
 void SeeThroughLabels::Paint(HDC dc) const {
     const RECT all = {0, 0, size_.cx, size_.cy};
-    SetBrushOrgEx(dc, 0, 0, nullptr);
+    // The brush's origin is in device units: it goes where the client area's corner is.
+    POINT corner = {0, 0};
+    LPtoDP(dc, &corner, 1);
+    SetBrushOrgEx(dc, corner.x, corner.y, nullptr);
     FillRect(dc, &all, backgroundBrush_);
 }
 

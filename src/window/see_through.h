@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "grid/colours.h"
+
 namespace vexmora::window {
 
 class SeeThroughLabels {
@@ -30,7 +32,8 @@ public:
     bool Has(HWND label) const { return IsOver(label) || Contains(plain_, label); }
     // WM_CTLCOLORSTATIC: the brush that paints what lies under this label.
     HBRUSH ColorStatic(HDC dc, HWND label) const;
-    // WM_PAINT: the window's background.
+    // WM_PAINT and WM_PRINTCLIENT: the window's background, wherever the DC's origin puts
+    // the client area.
     void Paint(HDC dc) const;
 
 private:
@@ -45,6 +48,7 @@ private:
     HWND parent_ = nullptr;
     HFONT font_ = nullptr;
     SIZE size_ = {};
+    WindowColours colours_ = {};
     HBRUSH backgroundBrush_ = nullptr;
     HBRUSH overlaidBrush_ = nullptr;
     std::vector<HWND> plain_;

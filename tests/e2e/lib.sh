@@ -10,6 +10,7 @@ source "$(dirname "$0")/../../../scripts/machine.sh"
 unset DISPLAY
 vexmora_display
 machine_prefix "$bin/e2e/prefix-$scenario"
+[ "${look:-}" != classic ] || machine_classic_look  # set by the scenario before it sources this
 trap 'machine_stop; vexmora_display_stop' EXIT
 exec </dev/null  # nothing Wine runs here may wait for an answer on the terminal
 machine_seed xp "NVIDIA GeForce4 Ti 4200"
@@ -50,5 +51,8 @@ expect_exit() {
   expect_soon "the program ended" "" running
   wait "$VEXMORA_PID" || fail "the program ended with exit code $?"
 }
+
+# The colour of a pixel of the screenshot $WINEPREFIX/screen.png.
+pixel() { convert "$WINEPREFIX/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
 
 key_values() { wine reg query "HKLM\\$DRIVER_KEY" | tr -d '\r' | grep '^    ' | sort; }

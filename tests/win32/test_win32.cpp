@@ -12,6 +12,7 @@
 
 #include "catalogue/adapters.h"
 #include "fakes.h"
+#include "background.h"
 #include "controls.h"
 #include "grid/layout.h"
 #include "main_window.h"
@@ -65,6 +66,27 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
         spin->Release();
     }
     CoUninitialize();
+    // A themed spin (comctl32 6) has its parent print what lies behind it, the DC's origin
+    // moved to the spin (DrawThemeParentBackground): that is the picture at the spin's place.
+    RECT spin;
+    GetWindowRect(GetDlgItem(main.Handle(), UpDownId(1)), &spin);
+    MapWindowPoints(nullptr, main.Handle(), reinterpret_cast<POINT*>(&spin), 2);
+    const auto behind = [&](auto paint) {
+        HDC screen = GetDC(nullptr), dc = CreateCompatibleDC(screen);
+        HGDIOBJ old = SelectObject(dc, CreateCompatibleBitmap(screen, 64, 64));
+        PatBlt(dc, 0, 0, 64, 64, WHITENESS);
+        SetViewportOrgEx(dc, -spin.left, -spin.top, nullptr);
+        paint(dc);
+        std::vector<COLORREF> pixels;
+        for (LONG y = spin.top; y < spin.bottom; ++y)
+            for (LONG x = spin.left; x < spin.right; ++x) pixels.push_back(GetPixel(dc, x, y));
+        DeleteObject(SelectObject(dc, old));
+        DeleteDC(dc);
+        ReleaseDC(nullptr, screen);
+        return pixels;
+    };
+    CHECK(behind([&](HDC dc) { SendMessageA(main.Handle(), WM_PRINTCLIENT, WPARAM(dc), 0); }) ==
+          behind(window::DrawBackgroundPicture));
     Refusing("VexmoraAbout");
     CHECK_FALSE(main.ShowAbout());
     Refusing("STATIC");  // a label that cannot be made leaves the window unmade

@@ -16,7 +16,6 @@ expect_eq "pixels that differ from a fresh paint" \
 user close
 expect_exit
 
-pixel() { convert "$WINEPREFIX/screen.png" -format "%[pixel:p{$1,$2}]" info:; }
 for dpi in 96 120 144 192; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   start_main
