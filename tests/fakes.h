@@ -196,7 +196,7 @@ struct Display : DisplayModesApi, Injected {
 struct Dialogs : DialogsApi {
     std::vector<std::pair<std::string, BoxKind>> shown;
     std::deque<int> answers;  // to Yes/No questions, in order; none left answers No
-    int Show(const std::string& text, BoxKind kind) override {
+    int Box(const std::string& text, BoxKind kind) override {
         shown.emplace_back(text, kind);
         if (kind != BoxKind::Question && kind != BoxKind::WarningQuestion) return kIdOk;
         const int answer = answers.empty() ? kIdNo : answers.front();

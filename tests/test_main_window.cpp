@@ -190,3 +190,12 @@ TEST_CASE("at 256 colours or fewer the labels stay apart from the window") {
         }
     }
 }
+
+TEST_CASE("each kind of box has the MessageBox flags its purpose documents") {
+    // MB_YESNO 0x4; MB_ICONWARNING 0x30 with MB_DEFBUTTON2 0x100; MB_ICONERROR 0x10; MB_OK 0.
+    const std::pair<BoxKind, unsigned> kinds[] = {{BoxKind::Question, 0x4},
+                                                  {BoxKind::WarningQuestion, 0x134},
+                                                  {BoxKind::Stop, 0x10},
+                                                  {BoxKind::Notice, 0}};
+    for (const auto& [kind, flags] : kinds) CHECK(static_cast<unsigned>(kind) == flags);
+}

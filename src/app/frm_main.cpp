@@ -26,7 +26,7 @@ bool FrmMain::Form_Load() {
     SetInfoCaption(LabelId::Adapters, info.lblAdapters);
     strDriverKey_ = info.strDriverKey;
     if (info.failure != StartupFailure::None) {
-        platform_.dialogs.Show(StartupMessage(info.failure), BoxKind::Stop);
+        platform_.dialogs.Show(StartupMessage(info.failure));
         return false;
     }
     FindAdapterProfile(info.lblAdapters);
@@ -90,8 +90,7 @@ bool FrmMain::AcceptBeyondMonitor() {
         ParseEdid(ReadMonitorEdid(platform_.registry, FindMonitorDeviceId(platform_.display)));
     if (!range) return true;
     const std::vector<std::string> beyond = RatesBeyond(*range, labels_, offered_);
-    return beyond.empty() ||
-           platform_.dialogs.Show(BeyondMonitorWarning(beyond), BoxKind::WarningQuestion) == kIdYes;
+    return beyond.empty() || platform_.dialogs.Show(kBeyondMonitor, JoinedRows(beyond)) == kIdYes;
 }
 
 void FrmMain::cmdReset_Click() {
@@ -110,7 +109,7 @@ void FrmMain::mnuTopics_Click() {
 }
 
 void FrmMain::mnuAbout_Click() {
-    if (!window_.ShowAbout()) platform_.dialogs.Show(kAboutFailed, BoxKind::Stop);
+    if (!window_.ShowAbout()) platform_.dialogs.Show(kAboutFailed);
 }
 
 void FrmMain::CheckDisplayModes() {

@@ -10,8 +10,8 @@ namespace vexmora {
 
 namespace {
 
-bool Confirmed(DialogsApi& dialogs, const char* question) {
-    return dialogs.Show(question, BoxKind::Question) == kIdYes;
+bool Confirmed(DialogsApi& dialogs, const Message& question) {
+    return dialogs.Show(question) == kIdYes;
 }
 
 // Without a value name the write would land on the key's unnamed value.
@@ -22,7 +22,7 @@ bool Write(RegistryApi& reg, const DeltaTarget& target, const std::string& data)
 
 // The one error path of both actions: the message, and the action ends.
 void ReportWriteError(DialogsApi& dialogs) {
-    dialogs.Show(kWriteError, BoxKind::Stop);
+    dialogs.Show(kWriteError);
 }
 
 }  // namespace
@@ -38,7 +38,7 @@ WriteOutcome ApplySettings(const RateLabels& labels, const DeltaTarget& target, 
         ReportWriteError(dialogs);
         return WriteOutcome::Failed;
     }
-    dialogs.Show(kApplied, BoxKind::Notice);
+    dialogs.Show(kApplied);
     return WriteOutcome::Written;
 }
 
@@ -48,7 +48,7 @@ WriteOutcome SetDefaults(const DeltaTarget& target, RegistryApi& reg, DialogsApi
         ReportWriteError(dialogs);
         return WriteOutcome::Failed;
     }
-    dialogs.Show(kResetDone, BoxKind::Notice);
+    dialogs.Show(kResetDone);
     return WriteOutcome::Written;
 }
 

@@ -21,13 +21,8 @@ std::string XpDriverKey(const std::string& deviceMapEntry) {
     return kVideoKey + Left(Right(deviceMapEntry, 43), 38) + "\\0000";
 }
 
-const char* StartupMessage(StartupFailure failure) {
-    switch (failure) {
-        case StartupFailure::NoCompatibleOs: return kNoCompatibleOs;
-        case StartupFailure::NoCompatibleDriver: return kNoCompatibleDriver;
-        case StartupFailure::None: break;
-    }
-    return "";
+Message StartupMessage(StartupFailure failure) {
+    return failure == StartupFailure::NoCompatibleOs ? kNoCompatibleOs : kNoCompatibleDriver;
 }
 
 StartupInfo RunStartupChecks(RegistryApi& reg, SystemApi& sys) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/dialogs_api.h"
 #include "platform/registry_api.h"
 #include "platform/system_api.h"
 
@@ -12,8 +13,8 @@ namespace vexmora {
 // Why the machine does not fit, if it does not.
 enum class StartupFailure { None, NoCompatibleOs, NoCompatibleDriver };
 
-// The one stop box's text for each failure.
-const char* StartupMessage(StartupFailure failure);
+// The one stop box for a failure.
+Message StartupMessage(StartupFailure failure);
 
 struct StartupInfo {
     // Captions, each left empty when the sequence stopped before reaching it.

@@ -4,8 +4,6 @@
 #include <numeric>
 #include <optional>
 
-#include "platform/messages.h"
-
 namespace vexmora {
 
 namespace {
@@ -46,10 +44,10 @@ std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels
     return rows;
 }
 
-std::string BeyondMonitorWarning(const std::vector<std::string>& rows) {
+std::string JoinedRows(const std::vector<std::string>& rows) {
     std::string list;
     for (const std::string& row : rows) list += (list.empty() ? "" : ", ") + row;
-    return kBeyondMonitorBefore + list + kBeyondMonitorAfter;
+    return list;
 }
 
 }  // namespace vexmora

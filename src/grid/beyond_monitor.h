@@ -20,7 +20,7 @@ double EstimateHorizontalKHz(int height, int rate);
 std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels& shown,
                                      const RateLabels& offered);
 
-// The warning that names those rows.
-std::string BeyondMonitorWarning(const std::vector<std::string>& rows);
+// Those rows as the warning names them: "640 x 480 at 85 Hz, 1024 x 768 at 100 Hz".
+std::string JoinedRows(const std::vector<std::string>& rows);
 
 }  // namespace vexmora

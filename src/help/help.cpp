@@ -13,11 +13,11 @@ constexpr std::size_t kMaxPath = 260;
 }  // namespace
 
 void OpenHelpTopics(HelpApi& help, DialogsApi& dialogs) {
-    const std::string path = help.ProgramFolder() + "\\" + kHelpFileName;
+    const std::string path = help.ProgramFolder() + "\\" VEXMORA_HELP_FILE;
     if (path.size() >= kMaxPath || !help.OrdinaryFileExists(path)) {
-        dialogs.Show(kHelpNotFound, BoxKind::Stop);
+        dialogs.Show(kHelpNotFound);
     } else if (help.HtmlHelp(0, path, kHhDisplayTopic, 0) == 0) {
-        dialogs.Show(kHelpViewerFailed, BoxKind::Stop);
+        dialogs.Show(kHelpViewerFailed);
     }
 }
 

@@ -9,8 +9,6 @@
 
 namespace vexmora {
 
-inline constexpr char kHelpFileName[] = "vexmhelp.chm";
-
 // The Topics... click: looks for the file beside the program afresh each time and opens it
 // at its default topic, without an owner window; says so when it is missing (or its path is
 // too long for the ANSI calls) or the viewer does not open it.

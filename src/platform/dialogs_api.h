@@ -1,6 +1,6 @@
 #pragma once
-// Modal message boxes: the program's only way of reporting anything. Their texts are in
-// messages.h.
+// Modal message boxes: the program's only way of reporting anything. The messages they
+// show are in messages.h.
 
 #include <string>
 
@@ -27,11 +27,27 @@ constexpr int kIdOk = 1;
 constexpr int kIdYes = 6;
 constexpr int kIdNo = 7;
 
+// A box's text and what it is for: one never goes without the other.
+struct Message {
+    const char* text;
+    BoxKind kind;
+};
+
 class DialogsApi {
 public:
     virtual ~DialogsApi() = default;
     // A box titled kTitle, owned by the main window; answers the button pressed.
-    virtual int Show(const std::string& text, BoxKind kind) = 0;
+    int Show(const Message& message) { return Box(message.text, message.kind); }
+    // The same, with detail in place of the "%s" in its text.
+    int Show(const Message& message, const std::string& detail) {
+        std::string text = message.text;
+        const auto at = text.find("%s");
+        return Box(at == std::string::npos ? text : text.replace(at, 2, detail), message.kind);
+    }
+
+protected:
+    // MessageBoxA, with kind as its flags.
+    virtual int Box(const std::string& text, BoxKind kind) = 0;
 };
 
 }  // namespace vexmora

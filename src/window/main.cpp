@@ -23,7 +23,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/
     vexmora::window::MainWindow window(instance);
     vexmora::FrmMain form({registry, system, display, dialogs, help}, window);
     if (!InitCommonControlsEx(&controls) || !window.Create(form)) {
-        dialogs.Show(vexmora::kCannotCreate, vexmora::BoxKind::Stop);
+        dialogs.Show(vexmora::kCannotCreate);
         return 1;
     }
     // A machine that does not fit has been told so; the window is never shown. That box has

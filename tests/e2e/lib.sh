@@ -41,7 +41,7 @@ expect_box() {  # text icon(yes|no) buttons answer [owner(yes|no)]
   user answer "$4"
 }
 
-start_main() {  # [how Windows is asked to show it: a flag of "start"]
+start_main() {  # [max|unflagged: how Windows is asked to show it]
   start_vexmora "$@"
   { user wait-main 20000 && user idle; } || fail "the main window did not open and paint"
 }

@@ -18,6 +18,7 @@
 //   user cycles <n>             Apply, Yes and OK n times; handles, GDI objects and working set
 //                               after 10 and n
 //   user repaint                has the window and its controls painted afresh
+//   user launch <exe> max|unflagged   starts it with that show command; its exit code
 
 #include <windows.h>
 
@@ -243,6 +244,23 @@ int Cycles(int n) {
     return 0;
 }
 
+// Starts the program as a shortcut would and waits for its end: its show command maximized,
+// or a launcher's stray SW_HIDE without STARTF_USESHOWWINDOW, which says to ignore it.
+int Launch(const std::string& exe, const std::string& how) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = how == "max" ? STARTF_USESHOWWINDOW : 0;
+    startup.wShowWindow = how == "max" ? SW_SHOWMAXIMIZED : SW_HIDE;
+    PROCESS_INFORMATION started = {};
+    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &started))
+        return std::fprintf(stderr, "user: cannot start %s\n", exe.c_str()), 1;
+    DWORD code = 1;
+    WaitForSingleObject(started.hProcess, INFINITE);
+    GetExitCodeProcess(started.hProcess, &code);
+    return static_cast<int>(code);
+}
+
 int CheckLayout() {
     HDC screen = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
@@ -282,6 +300,7 @@ int main(int argc, char** argv) {
         return WaitFor(kPatience, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
+    if (command == "launch") return Launch(arg, argv[3]);
     if (command == "count") {
         int n = 0;
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)

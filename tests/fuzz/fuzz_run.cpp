@@ -157,8 +157,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         bool asked = false, applied = false, reset = false;
         for (std::size_t i = boxes; i < dialogs.shown.size(); ++i) {
             asked |= dialogs.shown[i].second == BoxKind::Question;
-            applied |= dialogs.shown[i].first == kApplied;
-            reset |= dialogs.shown[i].first == kResetDone;
+            applied |= dialogs.shown[i].first == kApplied.text;
+            reset |= dialogs.shown[i].first == kResetDone.text;
         }
         Require(Without(m.reg.keys, m.driverKey, name) == Without(before, m.driverKey, name),
                 "nothing changes but the adapter's value in the driver key");

@@ -87,6 +87,17 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
     };
     CHECK(behind([&](HDC dc) { SendMessageA(main.Handle(), WM_PRINTCLIENT, WPARAM(dc), 0); }) ==
           behind(window::DrawBackgroundPicture));
+    // Each control stands where its record says: the see-through labels read the records.
+    HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
+                                  nullptr, nullptr);
+    for (const window::MadeControl& c :
+         window::CreateLayoutControls(parent, GetModuleHandleA(nullptr), nullptr, 120, 120)) {
+        RECT r;
+        GetWindowRect(c.hwnd, &r);
+        MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
+        CHECK(EqualRect(&r, &c.place));
+    }
+    DestroyWindow(parent);
     Refusing("VexmoraAbout");
     CHECK_FALSE(main.ShowAbout());
     Refusing("STATIC");  // a label that cannot be made leaves the window unmade

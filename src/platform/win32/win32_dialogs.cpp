@@ -2,7 +2,7 @@
 
 namespace vexmora::win32 {
 
-int Dialogs::Show(const std::string& text, BoxKind kind) {
+int Dialogs::Box(const std::string& text, BoxKind kind) {
     // A box of no window of the program's (a start-up failure) comes to the front itself.
     const UINT front = owner == nullptr ? MB_SETFOREGROUND : 0;
     return MessageBoxA(owner, text.c_str(), kTitle, static_cast<unsigned>(kind) | front);

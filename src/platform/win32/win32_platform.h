@@ -41,9 +41,11 @@ public:
 
 class Dialogs : public DialogsApi {
 public:
-    int Show(const std::string& text, BoxKind kind) override;
     // The window the boxes belong to; none until the main window exists.
     HWND owner = nullptr;
+
+protected:
+    int Box(const std::string& text, BoxKind kind) override;
 };
 
 class Help : public HelpApi {

@@ -3,7 +3,7 @@
 # DPI every control sits where the layout puts it, each label showing what lies under it:
 # the picture, or the window's colour where a label reaches below the picture.
 source "$(dirname "$0")/../lib.sh"
-start_main /max  # as a shortcut set to run maximized: the window keeps its size
+start_main max  # as a shortcut set to run maximized: the window keeps its size
 expect_eq "client area, started maximized" "$(user client)" "329x290"
 user click Check1
 for row in 1 8 9 12; do user step $row up; user step $row up; done
