@@ -29,7 +29,7 @@ void Scan(benchmark::State& state) {
     }
     for (auto _ : state) {
         RateLabels labels;
-        CheckDisplayModes(display, labels);
+        FillRatesFromModes(display, labels);
         benchmark::DoNotOptimize(labels);
     }
     state.SetComplexityN(state.range(0));

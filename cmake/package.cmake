@@ -21,7 +21,7 @@ else()
                  ${PROJECT_SOURCE_DIR}/.git/logs/HEAD)
   endif()
 endif()
-set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-${VEXMORA_WINE_ARCH}.zip)
+set(VEXMORA_ZIP ${CMAKE_BINARY_DIR}/vexmora-${VEXMORA_VERSION_TEXT}-win${VEXMORA_WORD_BITS}.zip)
 find_program(ZIPPER zip NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 # A build folder that once packed with CPack keeps its configuration, which reserves the name.
 file(REMOVE ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/CPackSourceConfig.cmake)

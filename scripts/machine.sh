@@ -11,13 +11,16 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env"
 # goes with it: without it Wine would update the copy, rewriting in place the DLLs that all
 # copies share while other scenarios load them ("could not load kernel32.dll").
 machine_prefix() {
-  local dir=$1
-  if ! [ -f "$dir/.vexmora-ready" ]; then
+  local dir=$1 base
+  # The copy's ready mark names the base it was linked from: a base made anew since (its mark
+  # another file) means new program files, and the copy is made again.
+  base=$(stat -c '%i %Y' "$WINEPREFIX/.vexmora-ready")
+  if [ "$(cat "$dir/.vexmora-ready" 2>/dev/null)" != "$base" ]; then
     rm -rf "$dir"
     mkdir -p "$dir"
     cp -a "$WINEPREFIX/dosdevices" "$dir/"
     cp -al "$WINEPREFIX/drive_c" "$dir/"
-    touch "$dir/.vexmora-ready"
+    echo "$base" >"$dir/.vexmora-ready"
   fi
   cp "$WINEPREFIX"/*.reg "$WINEPREFIX/.update-timestamp" "$dir/"
   export WINEPREFIX=$dir

@@ -1,13 +1,26 @@
 #!/usr/bin/env bash
-# Includes run one way: a file may include its own subsystem and the ones below it.
+# Includes run one way: a file may include its own subsystem and the ones below it; bench and
+# tests stand above them all. Every quoted include of src, bench and tests is read, and a bare
+# name is found as the compiler finds it: beside the file, then on the include path.
 set -euo pipefail
 cd "$1"
-rank() { case "$1" in platform) echo 0 ;; registry) echo 1 ;; detect) echo 2 ;; catalogue) echo 3 ;;
-  grid) echo 4 ;; delta) echo 5 ;; help) echo 6 ;; app) echo 7 ;; platform/win32) echo 8 ;;
-  window) echo 9 ;; *) echo "unknown subsystem $1" >&2; exit 1 ;; esac; }
+declare -A rank=([src/platform]=0 [src/registry]=1 [src/detect]=2 [src/catalogue]=3 [src/grid]=4
+  [src/delta]=5 [src/help]=6 [src/app]=7 [src/platform/win32]=8 [src/window]=9 [src/window/res]=9
+  [bench]=10 [tests]=10 [tests/e2e]=10 [tests/fuzz]=10 [tests/win32]=10)
 status=0
 while IFS=: read -r file included; do
-  from=$(dirname "${file#src/}") to=$(dirname "$included")
-  [ "$(rank "$to")" -le "$(rank "$from")" ] || { echo "$file includes $included"; status=1; }
-done < <(grep -rHo '#include "[a-z]*/[a-z_/]*\.h"' src | sed 's/#include "\(.*\)"/\1/')
+  found=""
+  for dir in "${file%/*}" src src/window src/platform/win32 tests; do
+    [ -f "$dir/$included" ] && found=$dir/$included && break
+  done
+  [[ $found =~ ^(.*/)?[^/]+/\.\./(.*)$ ]] && found=${BASH_REMATCH[1]}${BASH_REMATCH[2]}
+  if [ -z "$found" ]; then  # the build makes version.h
+    [ "$included" = version.h ] || { echo "$file includes $included: not found"; status=1; }
+  elif [ -z "${rank[${found%/*}]:-}" ] || [ -z "${rank[${file%/*}]:-}" ]; then
+    echo "$file includes $found: a folder with no place among the layers"; status=1
+  elif [ "${rank[${found%/*}]}" -gt "${rank[${file%/*}]}" ]; then
+    echo "$file includes $found"; status=1
+  fi
+done < <(grep -rHo --include='*.h' --include='*.cpp' --include='*.rc' '#include "[^"]*"' src bench tests |
+  sed 's/#include "\(.*\)"/\1/')
 exit $status

@@ -99,7 +99,7 @@ TEST_CASE("display-mode scan") {
         display.modes = modes;
         RateLabels labels;
         labels[row - 1] = before;
-        CheckDisplayModes(display, labels);
+        FillRatesFromModes(display, labels);
         CHECK(labels[row - 1] == after);
     }
 }

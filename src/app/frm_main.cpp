@@ -7,7 +7,6 @@
 #include "detect/startup.h"
 #include "grid/beyond_monitor.h"
 #include "grid/display_scan.h"
-#include "help/about.h"
 #include "help/help.h"
 #include "platform/messages.h"
 #include "platform/text.h"
@@ -114,7 +113,7 @@ void FrmMain::mnuAbout_Click() {
 
 void FrmMain::CheckDisplayModes() {
     RateLabels scanned = labels_;
-    vexmora::CheckDisplayModes(platform_.display, scanned);
+    FillRatesFromModes(platform_.display, scanned);
     offered_ = scanned;
     for (std::size_t i = 0; i < scanned.size(); ++i) SetRateCaption(i, scanned[i]);
 }

@@ -19,7 +19,7 @@ bool Matches(const ResolutionRow& row, const DisplayMode& mode) {
 
 }  // namespace
 
-void CheckDisplayModes(DisplayModesApi& display, RateLabels& labels) {
+void FillRatesFromModes(DisplayModesApi& display, RateLabels& labels) {
     DisplayMode mode;
     for (std::int32_t index = 0; display.EnumMode(index, &mode); ++index) {
         for (std::size_t i = 0; i < kRows.size(); ++i) {

@@ -9,6 +9,6 @@ namespace vexmora {
 // Walks every mode Windows enumerates; a matching mode writes its frequency into its
 // row's label (the last match wins), then every label still empty becomes "N/A".
 // Labels no mode matches keep their text.
-void CheckDisplayModes(DisplayModesApi& display, RateLabels& labels);
+void FillRatesFromModes(DisplayModesApi& display, RateLabels& labels);
 
 }  // namespace vexmora

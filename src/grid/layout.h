@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "grid/control_ids.h"
+#include "platform/twips.h"
 #include "version.h"
 
 namespace vexmora {
@@ -22,10 +23,6 @@ struct ControlSpec {
     int left, top, width, height;
     Align align;
     int row;  // 1 to 20 for rate labels and spin controls, 0 otherwise
-};
-
-struct TwipsSize {
-    int width, height;
 };
 
 inline constexpr char kMainCaption[] = "Windows 2000/XP Vexmora v" VEXMORA_VERSION;

@@ -2,7 +2,6 @@
 
 #include "background.h"
 #include "controls.h"
-#include "help/about.h"
 #include "platform/dialogs_api.h"
 
 namespace vexmora::window {
@@ -13,15 +12,14 @@ bool AboutWindow::Show() {
         SetForegroundWindow(hwnd_);
         return true;
     }
-    HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const SIZE dpi = ScreenDpi();
+    const int dpiX = dpi.cx, dpiY = dpi.cy;
     const SIZE client = {TwipsToPixels(kAboutClient.width, dpiX),
                          TwipsToPixels(kAboutClient.height, dpiY)};
     static HBRUSH background = CreateSolidBrush(kBackColour);
-    if (!CreateFrame(instance_, "VexmoraAbout", background, kTitle,
-                     WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, WS_EX_TOOLWINDOW, client, nullptr)) {
+    if (!Create(instance_,
+                {"VexmoraAbout", background, kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
+                 WS_EX_TOOLWINDOW, client, nullptr})) {
         return false;
     }
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "resource.h"
+#include "controls.h"
 
 namespace vexmora::window {
 
@@ -29,24 +29,9 @@ public:
     }
 
 protected:
-    // Creates a top-level window whose client area has this size in pixels.
-    bool CreateFrame(HINSTANCE instance, const char* className, HBRUSH background,
-                     const char* caption, DWORD style, DWORD exStyle, SIZE client, HMENU menu) {
-        WNDCLASSA wc = {};
-        if (!GetClassInfoA(instance, className, &wc)) {
-            wc.lpfnWndProc = Proc;
-            wc.hInstance = instance;
-            wc.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(IDI_VEXMORA));
-            wc.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
-            wc.hbrBackground = background;
-            wc.lpszClassName = className;
-            if (!RegisterClassA(&wc)) return false;
-        }
-        RECT frame = {0, 0, client.cx, client.cy};
-        AdjustWindowRectEx(&frame, style, menu != nullptr, exStyle);
-        return CreateWindowExA(exStyle, className, caption, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                               frame.right - frame.left, frame.bottom - frame.top, nullptr, menu,
-                               instance, this) != nullptr;
+    // Makes the window of this frame, with this object behind it.
+    bool Create(HINSTANCE instance, const Frame& frame) {
+        return window::CreateFrame(instance, frame, Proc, this) != nullptr;
     }
 
     HWND hwnd_ = nullptr;

@@ -42,34 +42,18 @@ MainWindow::~MainWindow() {
 
 bool MainWindow::Create(FrmMain& form) {
     form_ = &form;
-    HDC screen = GetDC(nullptr);
-    dpiX_ = GetDeviceCaps(screen, LOGPIXELSX);
-    dpiY_ = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    font_ = CreateLabelFont(dpiY_);
-
-    const SIZE client = {TwipsToPixels(kMainClient.width, dpiX_),
-                         TwipsToPixels(kMainClient.height, dpiY_)};
-    if (!CreateFrame(instance_, kClassName, nullptr, kMainCaption, kStyle, 0, client,
-                     BuildMenu())) {
-        return false;
-    }
-    // A menu bar that wrapped would have taken client height: size to the client area again.
-    RECT inside = {};
-    RECT frame = {};
-    GetClientRect(hwnd_, &inside);
-    GetWindowRect(hwnd_, &frame);
-    const int missing = client.cy - inside.bottom;
-    if (missing > 0) {
-        SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left,
-                     frame.bottom - frame.top + missing, SWP_NOMOVE | SWP_NOZORDER);
-    }
-    return CreateControls();
+    dpi_ = ScreenDpi();
+    font_ = CreateLabelFont(dpi_.cy);
+    const SIZE client = {TwipsToPixels(kMainClient.width, dpi_.cx),
+                         TwipsToPixels(kMainClient.height, dpi_.cy)};
+    return BaseWindow::Create(
+               instance_, {kClassName, nullptr, kMainCaption, kStyle, 0, client, BuildMenu()}) &&
+           CreateControls();
 }
 
 bool MainWindow::CreateControls() {
     const std::vector<MadeControl> made =
-        CreateLayoutControls(hwnd_, instance_, font_, dpiX_, dpiY_);
+        CreateLayoutControls(hwnd_, instance_, font_, dpi_.cx, dpi_.cy);
     if (made.empty()) return false;  // a window with a hole in it is of no use
     std::vector<SeeThroughLabels::Label> labels;
     for (const MadeControl& m : made) {

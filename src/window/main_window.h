@@ -43,8 +43,7 @@ private:
     HINSTANCE instance_;
     FrmMain* form_ = nullptr;
     HFONT font_ = nullptr;
-    int dpiX_ = 96;
-    int dpiY_ = 96;
+    SIZE dpi_ = {96, 96};
     // The control that had the focus when another window took it, to get it back.
     HWND lastFocus_ = nullptr;
     SeeThroughLabels labels_;

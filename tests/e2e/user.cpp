@@ -31,6 +31,7 @@
 #include <string>
 #include <vector>
 
+#include "controls.h"
 #include "grid/layout.h"
 #include "grid/rows.h"
 
@@ -262,18 +263,16 @@ int Launch(const std::string& exe, const std::string& how) {
 }
 
 int CheckLayout() {
-    HDC screen = GetDC(nullptr);
-    const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const SIZE dpi = window::ScreenDpi();
     int misplaced = 0;
     for (const ControlSpec& c : MainLayout()) {
         RECT r = {};
         HWND control = GetDlgItem(Main(), c.id);
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, Main(), reinterpret_cast<POINT*>(&r), 2);
-        const int x = MulDiv(c.left, dpiX, 1440), y = MulDiv(c.top, dpiY, 1440);
-        const RECT want = {x, y, x + std::max(1, MulDiv(c.width, dpiX, 1440)),
-                           y + MulDiv(c.height, dpiY, 1440)};
+        const int x = MulDiv(c.left, dpi.cx, 1440), y = MulDiv(c.top, dpi.cy, 1440);
+        const RECT want = {x, y, x + std::max(1, MulDiv(c.width, dpi.cx, 1440)),
+                           y + MulDiv(c.height, dpi.cy, 1440)};
         if (control == nullptr || !EqualRect(&r, &want)) {
             ++misplaced;
             std::printf("misplaced: %s\n", c.name.c_str());
