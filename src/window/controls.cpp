@@ -115,8 +115,10 @@ ControlClass ClassOf(const ControlSpec& c) {
         case ControlKind::CheckButton:
             return {"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE};
         case ControlKind::Spin:
-            // Disabled until customizing is switched on; no buddy, the label is ours.
-            return {UPDOWN_CLASSA, WS_TABSTOP | WS_DISABLED | UDS_ARROWKEYS};
+            // Disabled until customizing is switched on; no buddy, the label is ours. A spin
+            // reaches a pixel into the next row's: it leaves that one alone, so a spin that
+            // repaints alone draws what the whole window's repaint draws.
+            return {UPDOWN_CLASSA, WS_TABSTOP | WS_DISABLED | WS_CLIPSIBLINGS | UDS_ARROWKEYS};
     }
     return {"STATIC", 0};
 }

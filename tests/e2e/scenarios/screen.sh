@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # What the window shows: labels repaint cleanly after changes, and at 96, 120, 144 and 192
 # DPI every control sits where the layout puts it, each label showing what lies under it:
-# the picture, or the window's colour where a label reaches below the picture.
+# the picture, or the window's colour where a label reaches below the picture. It starts in
+# the look of Windows 2000 (XP's Classic theme), Wine's visual style coming back at 144 DPI;
+# last, a screen of 256 colours, as in VGA mode, where the labels stay readable.
+look=classic
 source "$(dirname "$0")/../lib.sh"
 start_main max  # as a shortcut set to run maximized: the window keeps its size
 expect_eq "client area, started maximized" "$(user client)" "329x290"
+shot "$bin/e2e/classic.png" && echo "the classic look: $bin/e2e/classic.png"
 user click Check1
 for row in 1 8 9 12; do user step $row up; user step $row up; done
 user click Check1
@@ -18,6 +22,8 @@ expect_exit
 
 for dpi in 96 120 144 192; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
+  [ "$dpi" != 144 ] || wine reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' \
+    /v ThemeActive /d 1 /f >/dev/null
   start_main
   expect_eq "client area at $dpi DPI" "$(user client)" \
     "$(((4935 * dpi + 720) / 1440))x$(((4350 * dpi + 720) / 1440))"
@@ -30,3 +36,16 @@ for dpi in 96 120 144 192; do
   expect_exit
 done
 expect_eq "below the picture at 192 DPI" "$(pixel $((x + 1)) $((y + h - 1)))" "srgb(1,0,66)"
+
+machine_stop && vexmora_display_stop && unset DISPLAY && vexmora_display "" 8
+machine_seed xp "NVIDIA GeForce4 Ti 4200"
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 96 /f >/dev/null
+start_main
+import -window root "$WINEPREFIX/screen.png"
+for label in Label1 lblOS Label2 Label3 Label25; do  # each label holds its text and the window
+  read -r x y w h <<<"$(user at $label)"
+  expect_eq "$label at 256 colours" "$(pixel $((x + w + 2)) $((y + 1))) $(convert "$WINEPREFIX/screen.png" \
+    -crop "${w}x${h}+$x+$y" -unique-colors -format %w info:)" "$(pixel $((x + 1)) $((y + 1))) 2"
+done
+user close
+expect_exit
