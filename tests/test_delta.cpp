@@ -163,27 +163,19 @@ TEST_CASE("no warning for a mode the monitor lists itself") {
         CAPTURE(what);
         auto edid = fake::Edid(revision, 0, 85, 80);
         for (const auto& [at, value] : bytes) edid[at] = std::uint8_t(value);
-        const auto range = ParseEdid(fake::Checksummed(edid));
-        REQUIRE(range);
         RateLabels shown, offered;
-        offered.fill("60");
-        shown = offered;
-        shown[row - 1] = rate;
-        CHECK(RatesBeyond(*range, shown, offered).empty() == !warned);
+        offered.fill("60"), shown = offered, shown[row - 1] = rate;
+        CHECK(RatesBeyond(*ParseEdid(fake::Checksummed(edid)), shown, offered).empty() == !warned);
     }
 }
 
 TEST_CASE("the monitor asked is the first active one of the primary adapter") {
-    const DisplayDevice primary = {"\\\\.\\DISPLAY2", "", kDisplayDevicePrimaryDevice};
-    const DisplayDevice other = {"\\\\.\\DISPLAY1", "", 0};
-    const DisplayDevice old = {"", "MONITOR\\OLD", 0}, a = {"", "MONITOR\\A", kDisplayDeviceActive};
-    const DisplayDevice b = {"", "MONITOR\\B", kDisplayDeviceActive};
+    const DisplayDevice primary = {"D2", "", kDisplayDevicePrimaryDevice}, other = {"D1", "", 0};
+    const DisplayDevice old = {"", "OLD", 0}, a = {"", "A", kDisplayDeviceActive}, b = {"", "B", 1};
     const std::pair<std::vector<std::pair<std::string, DisplayDevice>>, std::string> cases[] = {
-        {{{"", primary}, {primary.name, old}, {primary.name, a}}, "MONITOR\\A"},
-        {{{"", other}, {"", primary}, {other.name, b}, {primary.name, a}}, "MONITOR\\A"},
-        {{{"", other}, {other.name, b}}, "MONITOR\\B"},
-        {{{"", primary}, {primary.name, old}}, ""},
-        {{}, ""},
+        {{{"", other}, {"", primary}, {"D1", b}, {"D2", old}, {"D2", a}}, "A"},
+        {{{"", other}, {"D1", old}, {"D1", b}}, "B"},  // none flagged primary: the first
+        {{{"", primary}, {"D2", old}}, ""},
     };
     for (const auto& [devices, id] : cases) {
         fake::Display display;

@@ -33,11 +33,9 @@ expect_soon() {  # what expected command...
   expect_eq "$1 (waited for at most 10 s)" "$got" "$2"
 }
 
-# The open message box says exactly this, with the stop icon or not, owned by the main
-# window unless said; then it is answered.
-expect_box() {  # text icon(yes|no) buttons answer [owner(yes|no)]
-  expect_eq "box" "$(user box 10000 || true)" \
-    "text=$1"$'\n'"icon=$2"$'\n'"buttons=$3"$'\n'"owner=${5:-yes}"
+# The open message box says exactly this, with the stop icon or not; then it is answered.
+expect_box() {  # text icon(yes|no) buttons answer
+  expect_eq "box" "$(user box 10000 || true)" "text=$1"$'\n'"icon=$2"$'\n'"buttons=$3"
   user answer "$4"
 }
 

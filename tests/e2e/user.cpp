@@ -11,12 +11,12 @@
 //   user close [class]          the close button of the main window or another
 //   user step <row> up|down     a mouse click on one arrow of a row's spin control
 //   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
-//   user box <ms> | answer <Yes|No|OK>   the open message box: text, icon, buttons, owner;
-//                               press one
+//   user box <ms> | answer <Yes|No|OK> | owner   the open message box: text, icon, buttons;
+//                               press one; has it an owner window?
 //   user count <class>          how many visible top-level windows of the class there are
 //   user at <name> | layout     a control's rectangle on screen; every control in its place?
-//   user cycles <n>             Apply, Yes and OK n times; handles, GDI objects and working set
-//                               after 10 and n
+//   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10
+//                               and n, then the GDI objects at both
 //   user repaint                has the window and its controls painted afresh
 //   user launch <exe> max|unflagged   starts it with that show command; its exit code
 
@@ -181,9 +181,8 @@ int ShowBox(int ms) {
         if (!t.empty()) to += (to.empty() ? "" : ",") + t;
     }
     HWND icon = GetDlgItem(Box(), 1088);
-    std::printf("text=%s\nicon=%s\nbuttons=%s\nowner=%s\n", text.c_str(),
-                icon && SendMessageA(icon, STM_GETICON, 0, 0) ? "yes" : "no", buttons.c_str(),
-                GetWindow(Box(), GW_OWNER) ? "yes" : "no");
+    std::printf("text=%s\nicon=%s\nbuttons=%s\n", text.c_str(),
+                icon && SendMessageA(icon, STM_GETICON, 0, 0) ? "yes" : "no", buttons.c_str());
     return 0;
 }
 
@@ -197,18 +196,23 @@ int Answer(const std::string& button) {
 
 // The program's open handles, from the system's handle table (Wine answers 0 to
 // GetProcessHandleCount), its GDI objects, from the table its PEB points to (Wine's entries:
-// 24 bytes, the type at 14; GetGuiResources is a stub), and its working set in KB. Empty when
-// a count cannot be had.
-std::string Footprint() {
+// 24 bytes, the type at 14; GetGuiResources is a stub), and its working set in KB. A count
+// that cannot be had stays 0.
+struct Footprint {
+    int handles = 0, gdi = 0;
+    SIZE_T kb = 0;
+};
+
+Footprint Measure() {
+    Footprint f;
     DWORD pid = 0;
     GetWindowThreadProcessId(Main(), &pid);
     std::vector<SYSTEM_HANDLE_ENTRY> buffer(1 << 18);
     const auto* table = reinterpret_cast<const SYSTEM_HANDLE_INFORMATION*>(buffer.data());
-    int handles = 0, gdi = 0;
     if (NtQuerySystemInformation(SystemHandleInformation, buffer.data(),
-                                 ULONG(buffer.size() * sizeof buffer[0]), nullptr) != 0)
-        return "";
-    for (ULONG i = 0; i < table->Count; ++i) handles += table->Handle[i].OwnerPid == pid;
+                                 ULONG(buffer.size() * sizeof buffer[0]), nullptr) == 0) {
+        for (ULONG i = 0; i < table->Count; ++i) f.handles += table->Handle[i].OwnerPid == pid;
+    }
     HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
     PROCESS_BASIC_INFORMATION basic = {};
     PVOID gdiTable = nullptr;
@@ -220,17 +224,17 @@ std::string Footprint() {
                               (sizeof(PVOID) == 8 ? 0xF8 : 0x94),  // GdiSharedHandleTable
                           &gdiTable, sizeof gdiTable, nullptr) &&
         ReadProcessMemory(process, gdiTable, objects.data(), objects.size(), nullptr)) {
-        for (std::size_t at = 14; at < objects.size(); at += 24) gdi += objects[at] != 0;
+        for (std::size_t at = 14; at < objects.size(); at += 24) f.gdi += objects[at] != 0;
     }
     PROCESS_MEMORY_COUNTERS memory = {};
     GetProcessMemoryInfo(process, &memory, sizeof memory);
     CloseHandle(process);
-    if (handles == 0 || gdi == 0) return "";
-    return std::to_string(handles) + " handles, " + std::to_string(gdi) + " GDI objects, " +
-           std::to_string(memory.WorkingSetSize / 1024) + " KB";
+    f.kb = memory.WorkingSetSize / 1024;
+    return f;
 }
 
 int Cycles(int n) {
+    std::string gdi = "GDI objects:";
     for (int i = 1; i <= n; ++i) {
         PostMessageA(Item("cmdApply"), BM_CLICK, 0, 0);
         for (const char* button : {"Yes", "OK"}) {
@@ -238,11 +242,13 @@ int Cycles(int n) {
                 return 1;
         }
         // The first ten let the program settle; from then on nothing may grow.
-        const std::string footprint = i == 10 || i == n ? Footprint() : "-";
-        if (footprint.empty()) return std::fprintf(stderr, "user: no handle count\n"), 1;
-        if (footprint != "-") std::printf("after %d: %s\n", i, footprint.c_str());
+        if (i != 10 && i != n) continue;
+        const Footprint f = Measure();
+        if (f.handles == 0 || f.gdi == 0) return std::fprintf(stderr, "user: no count\n"), 1;
+        std::printf("after %d: %d handles, %u KB\n", i, f.handles, unsigned(f.kb));
+        gdi += " " + std::to_string(f.gdi);
     }
-    return 0;
+    return std::printf("%s\n", gdi.c_str()), 0;
 }
 
 // Starts the program as a shortcut would and waits for its end: its show command maximized,
@@ -300,6 +306,8 @@ int main(int argc, char** argv) {
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
     if (command == "launch") return Launch(arg, argv[3]);
+    if (command == "owner" && WaitFor(kPatience, [] { return Box() != nullptr; }))
+        return std::printf("%s\n", GetWindow(Box(), GW_OWNER) ? "yes" : "no"), 0;
     if (command == "count") {
         int n = 0;
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)

@@ -10,6 +10,7 @@
 
 #include "catalogue/adapters.h"
 #include "delta/actions.h"
+#include "delta/modes_delta.h"
 #include "fakes.h"
 #include "platform/messages.h"
 
@@ -18,19 +19,6 @@ namespace {
 using namespace vexmora;
 using fake::Lower;
 using fake::Require;
-
-// What the driver is asked for at each rate caption: a ladder rate as a bound, N/A as "-",
-// anything else as nothing.
-std::string Token(const std::string& caption) {
-    const std::pair<const char*, const char*> tokens[] = {
-        {"60", "70-"}, {"70", "-60"},  {"72", "-70"},   {"75", "-72"},
-        {"85", "-75"}, {"100", "-85"}, {"120", "-100"}, {"N/A", "-"},
-    };
-    for (const auto& [rate, token] : tokens) {
-        if (caption == rate) return token;
-    }
-    return {};
-}
 
 // The value as stored, if it is there.
 std::optional<fake::Registry::Value> Stored(const fake::Registry::Keys& keys,
@@ -47,12 +35,13 @@ fake::Registry::Keys Without(fake::Registry::Keys keys, const std::string& key,
     return keys;
 }
 
-// The value is text that begins with the twenty rows, the tokens of these captions in order.
+// The value is text that begins with the twenty rows, the tokens of these captions in order
+// (the tokens themselves are held byte for byte by the unit tests).
 bool Shows(const fake::Registry::Value& value, const RateLabels& labels) {
     std::string rows = "S ";
     for (int i = 0; i < kRowCount; ++i) {
         rows += std::to_string(kRows[i].width) + "," + std::to_string(kRows[i].height) + ",-," +
-                Token(labels[i]) + ";";
+                CalcRates(labels[i]) + ";";
     }
     return value.first == kRegSz && value.second.size() > rows.size() &&
            std::equal(rows.begin(), rows.end(), value.second.begin());
@@ -148,7 +137,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         for (int row = 1; row <= kRowCount; ++row) {
             const std::string label = m.Rate(row);
-            Require(label == "N/A" || Token(label) != "" || Decimal(label),
+            Require(label == "N/A" || LadderPosition(label) || Decimal(label),
                     "a rate label is a ladder rate, a positive decimal or N/A");
             Require(!m.window.enabled[row - 1] || (customizing && label != "N/A"),
                     "a spin control is open only while customizing, and not on an N/A row");

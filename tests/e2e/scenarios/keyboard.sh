@@ -55,5 +55,6 @@ expect_exit
 # A machine that does not fit: the one box stands on its own, on the taskbar.
 wine reg add 'HKLM\SOFTWARE\Microsoft\Windows NT\CurrentVersion' /v CurrentVersion /d 6.1 /f >/dev/null
 start_vexmora
-expect_box "No compatible Operating System found" yes OK OK no
+expect_eq "the box's owner" "$(user owner)" "no"
+expect_box "No compatible Operating System found" yes OK OK
 expect_exit

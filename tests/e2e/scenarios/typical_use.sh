@@ -10,9 +10,7 @@ before=$(key_values)  # as Wine left it when the program started
 expect_eq "information lines" "$(user info)" "lblAdapters=NVIDIA GeForce4 Ti 4200
 lblOS=Windows XP
 lblDetVersion=6.14.10.4523 (45.23)"
-expect_eq "spin controls locked" "$(user spins)" "00000000000000000000"
 user click Check1
-expect_eq "spin controls open except N/A rows" "$(user spins)" "11101111110110000000"
 user step 4 up
 for _ in 1 2 3 4; do user step 9 up; done
 expect_eq "rates" "$(user rates | paste -sd' ')" \
@@ -30,7 +28,7 @@ user keys A-h Return
 expect_soon "help viewers open" "1" user count 'HH Parent'
 expect_eq "message box" "$(user box 1000 || true)" "no box"
 
-read -r _ _ h10 _ g10 _ _ k10 _ _ _ h100 _ g100 _ _ k100 _ < <(user cycles 100 | paste -sd' ')
+read -r _ _ h10 _ k10 _ _ _ h100 _ k100 _ _ _ g10 g100 < <(user cycles 100 | paste -sd' ')
 echo "handles $h10 -> $h100, GDI objects $g10 -> $g100, working set $k10 KB -> $k100 KB"
 [ "$h100" = "$h10" ] && [ "$g100" = "$g10" ] && [ "$k100" -le $((k10 + 256)) ] ||
   fail "the program grew over 90 Apply cycles"
