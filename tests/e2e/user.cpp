@@ -262,10 +262,8 @@ int Launch(const std::string& exe, const std::string& how) {
     if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                         &startup, &started))
         return std::fprintf(stderr, "user: cannot start %s\n", exe.c_str()), 1;
-    DWORD code = 1;
-    WaitForSingleObject(started.hProcess, INFINITE);
-    GetExitCodeProcess(started.hProcess, &code);
-    return static_cast<int>(code);
+    DWORD code = WaitForSingleObject(started.hProcess, INFINITE);
+    return GetExitCodeProcess(started.hProcess, &code) ? static_cast<int>(code) : 1;
 }
 
 int CheckLayout() {
