@@ -64,13 +64,11 @@ shot() {  # file
   import -window root -crop "${w}x${h}+${x}+${y}" +repage "$1"
 }
 
-# Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background, or through user.exe
-# with a show command ("max" or "unflagged", see tests/e2e/user.cpp); VEXMORA_PID is the Wine
+# Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background, or through Wine's
+# "start" with its flag (/max: as a shortcut set to run maximized); VEXMORA_PID is the Wine
 # process, which ends with the program.
-start_vexmora() {  # [max|unflagged]
-  local exe=${VEXMORA_EXE:-$bin/vexmora.exe}
-  [ $# = 0 ] || set -- "$bin/e2e/user.exe" launch "$(wine winepath -w "$exe" | tr -d '\r')" "$1"
-  "$WINE" "${@:-$exe}" >/dev/null 2>&1 &
+start_vexmora() {  # [flag of start]
+  "$WINE" ${1:+start /wait "$1" /unix} "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 &
   VEXMORA_PID=$!
 }
 

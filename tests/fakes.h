@@ -9,6 +9,7 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <numeric>
 #include <set>
 #include <vector>
 
@@ -240,10 +241,7 @@ struct Window : MainWindowApi {
 
 // The block with byte 127 set so that its 128 bytes sum to 0.
 inline std::vector<std::uint8_t> Checksummed(std::vector<std::uint8_t> e) {
-    e[127] = 0;
-    int sum = 0;
-    for (std::uint8_t b : e) sum += b;
-    e[127] = std::uint8_t(256 - sum % 256);
+    e[127] = std::uint8_t(e[127] - std::accumulate(e.begin(), e.begin() + 128, 0) % 256);
     return e;
 }
 

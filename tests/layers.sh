@@ -14,13 +14,10 @@ while IFS=: read -r file included; do
     [ -f "$dir/$included" ] && found=$dir/$included && break
   done
   [[ $found =~ ^(.*/)?[^/]+/\.\./(.*)$ ]] && found=${BASH_REMATCH[1]}${BASH_REMATCH[2]}
-  if [ -z "$found" ]; then  # the build makes version.h
-    [ "$included" = version.h ] || { echo "$file includes $included: not found"; status=1; }
-  elif [ -z "${rank[${found%/*}]:-}" ] || [ -z "${rank[${file%/*}]:-}" ]; then
-    echo "$file includes $found: a folder with no place among the layers"; status=1
-  elif [ "${rank[${found%/*}]}" -gt "${rank[${file%/*}]}" ]; then
-    echo "$file includes $found"; status=1
-  fi
+  [ -n "$found" ] || [ "$included" = version.h ] || { echo "$file: $included not found"; status=1; }
+  # A folder with no place among the layers ranks above them all, and nothing may include it.
+  [ -z "$found" ] || [ "${rank[${found%/*}]:-99}" -le "${rank[${file%/*}]:--1}" ] ||
+    { echo "$file includes $found"; status=1; }
 done < <(grep -rHo --include='*.h' --include='*.cpp' --include='*.rc' '#include "[^"]*"' src bench tests |
   sed 's/#include "\(.*\)"/\1/')
 exit $status

@@ -45,7 +45,10 @@ public:
     // Loads the box on first use, otherwise brings the open one forward; false when it could
     // not be created.
     bool Show();
+    // Esc closes the box as it closes a dialog: the message loop's IsDialogMessageA turns
+    // it into IDCANCEL.
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+        if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) return DestroyWindow(hwnd_), 0;
         return DefWindowProcA(hwnd_, message, wParam, lParam);
     }
 

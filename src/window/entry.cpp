@@ -9,6 +9,8 @@
 
 #include <cstdlib>
 
+#include "show_command.h"
+
 // NOLINTBEGIN(bugprone-reserved-identifier, cert-dcl37-c, cert-dcl51-cpp)
 // The linker's script places this list in .text: a -1, the constructors in link order, a 0.
 extern "C" void (*__CTOR_LIST__[])();
@@ -26,7 +28,7 @@ int ShowCommand() {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     GetStartupInfoA(&startup);
-    return (startup.dwFlags & STARTF_USESHOWWINDOW) != 0 ? startup.wShowWindow : SW_SHOWDEFAULT;
+    return vexmora::window::ShowCommand(startup);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ expect_box() {  # text icon(yes|no) buttons answer
   user answer "$4"
 }
 
-start_main() {  # [max|unflagged: how Windows is asked to show it]
+start_main() {  # [a flag of Wine's "start": /max]
   start_vexmora "$@"
   { user wait-main 20000 && user idle; } || fail "the main window did not open and paint"
 }

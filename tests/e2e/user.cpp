@@ -18,7 +18,6 @@
 //   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10
 //                               and n, then the GDI objects at both
 //   user repaint                has the window and its controls painted afresh
-//   user launch <exe> max|unflagged   starts it with that show command; its exit code
 
 #include <windows.h>
 
@@ -251,21 +250,6 @@ int Cycles(int n) {
     return std::printf("%s\n", gdi.c_str()), 0;
 }
 
-// Starts the program as a shortcut would and waits for its end: its show command maximized,
-// or a launcher's stray SW_HIDE without STARTF_USESHOWWINDOW, which says to ignore it.
-int Launch(const std::string& exe, const std::string& how) {
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = how == "max" ? STARTF_USESHOWWINDOW : 0;
-    startup.wShowWindow = how == "max" ? SW_SHOWMAXIMIZED : SW_HIDE;
-    PROCESS_INFORMATION started = {};
-    if (!CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &started))
-        return std::fprintf(stderr, "user: cannot start %s\n", exe.c_str()), 1;
-    DWORD code = WaitForSingleObject(started.hProcess, INFINITE);
-    return GetExitCodeProcess(started.hProcess, &code) ? static_cast<int>(code) : 1;
-}
-
 int CheckLayout() {
     const SIZE dpi = window::ScreenDpi();
     int misplaced = 0;
@@ -303,7 +287,6 @@ int main(int argc, char** argv) {
         return WaitFor(kPatience, [] { return GetForegroundWindow() == Main(); }) ? 0 : 1;
     }
     if (command == "box") return ShowBox(std::atoi(arg.c_str()));
-    if (command == "launch") return Launch(arg, argv[3]);
     if (command == "owner" && WaitFor(kPatience, [] { return Box() != nullptr; }))
         return std::printf("%s\n", GetWindow(Box(), GW_OWNER) ? "yes" : "no"), 0;
     if (command == "count") {

@@ -17,6 +17,7 @@
 #include "grid/layout.h"
 #include "main_window.h"
 #include "registry_cases.h"
+#include "show_command.h"
 #include "win32_platform.h"
 
 using namespace vexmora;
@@ -98,6 +99,12 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
         CHECK(EqualRect(&r, &c.place));
     }
     DestroyWindow(parent);
+    // A starter's stray SW_HIDE without STARTF_USESHOWWINDOW: the program shows as it would.
+    STARTUPINFOA startup = {};
+    startup.wShowWindow = SW_HIDE;
+    CHECK(window::ShowCommand(startup) == SW_SHOWDEFAULT);
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    CHECK(window::ShowCommand(startup) == SW_HIDE);
     Refusing("VexmoraAbout");
     CHECK_FALSE(main.ShowAbout());
     Refusing("STATIC");  // a label that cannot be made leaves the window unmade

@@ -32,20 +32,19 @@ expect_eq "row 2 after Up and a click at the top of the range" "$(user rates | s
 user keys Down
 expect_eq "row 2 after Down" "$(user rates | sed -n 2p)" "100"
 
-user keys A-h Return
-expect_box "Help file (vexmhelp.chm) not found" yes OK OK
 user keys A-h a
 user wait-main 100
 user keys A-h a
 expect_eq "About boxes open" "$(user count VexmoraAbout)" "1"
-# Each window ends on its own: the About box by its close button or Alt+F4, the main window
-# going on; the main window first, the About box staying until it goes too.
-user close VexmoraAbout
-user keys A-h a A-F4
-expect_eq "About boxes after its close button and Alt+F4" "$(user count VexmoraAbout)" "0"
+# Each window ends on its own: the About box by its close button, Alt+F4 or Esc, the main
+# window going on; the main window first, the About box staying until it goes too.
+for way in "close VexmoraAbout" "keys A-F4" "keys Escape"; do
+  user $way
+  expect_eq "About boxes after $way" "$(user count VexmoraAbout)" "0"
+  user keys A-h a
+done
 user click Check1
 expect_eq "the switch after the About box closed" "$(user spins)" "00000000000000000000"
-user keys A-h a
 user close
 expect_eq "About boxes after the main window closed" "$(user count VexmoraAbout)" "1"
 user close VexmoraAbout

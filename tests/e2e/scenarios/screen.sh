@@ -6,7 +6,7 @@
 # last, a screen of 256 colours, as in VGA mode, where the labels stay readable.
 look=classic
 source "$(dirname "$0")/../lib.sh"
-start_main max  # as a shortcut set to run maximized: the window keeps its size
+start_main /max  # as a shortcut set to run maximized: the window keeps its size
 expect_eq "client area, started maximized" "$(user client)" "329x290"
 shot "$bin/e2e/classic.png" && echo "the classic look: $bin/e2e/classic.png"
 user click Check1

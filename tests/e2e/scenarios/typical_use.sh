@@ -13,8 +13,6 @@ lblDetVersion=6.14.10.4523 (45.23)"
 user click Check1
 user step 4 up
 for _ in 1 2 3 4; do user step 9 up; done
-expect_eq "rates" "$(user rates | paste -sd' ')" \
-  "60 60 60 N/A 60 60 60 60 85 60 N/A 60 60 N/A N/A N/A N/A N/A N/A N/A"
 user click cmdApply
 expect_box "Are you sure you want to apply these values to the registry?" no "Yes,No" Yes
 expect_box "Values added succesfully, please remember to REBOOT your PC to apply the changes" no OK OK
