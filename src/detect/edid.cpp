@@ -44,8 +44,11 @@ void AddStandardTimings(const std::uint8_t* e, std::vector<ListedMode>& listed) 
 void AddDetailedTiming(const std::uint8_t* d, std::vector<ListedMode>& listed) {
     const std::int64_t clock = (d[0] | d[1] << 8) * std::int64_t{10000};  // in Hz
     if (clock == 0 || (d[17] & 0x80) != 0) return;
-    const int width = d[2] | (d[4] & 0xF0) << 4, hBlank = d[3] | (d[4] & 0x0F) << 8;
-    const int height = d[5] | (d[7] & 0xF0) << 4, vBlank = d[6] | (d[7] & 0x0F) << 8;
+    // Each size: a low byte, and its top four bits in a byte shared with another size.
+    const int width = d[2] | (d[4] & 0xF0) << 4;
+    const int hBlank = d[3] | (d[4] & 0x0F) << 8;
+    const int height = d[5] | (d[7] & 0xF0) << 4;
+    const int vBlank = d[6] | (d[7] & 0x0F) << 8;
     const std::int64_t frame = std::int64_t{width + hBlank} * (height + vBlank);
     if (frame != 0) listed.push_back({width, height, int((clock + frame / 2) / frame)});
 }

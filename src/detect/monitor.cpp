@@ -23,7 +23,8 @@ constexpr std::uint32_t kMaxDevices = 64;
 }  // namespace
 
 std::string FindMonitorDeviceId(DisplayModesApi& display) {
-    DisplayDevice adapter, device;
+    DisplayDevice adapter;
+    DisplayDevice device;
     for (std::uint32_t i = 0; i < kMaxDevices && display.EnumDevice("", i, &device); ++i) {
         if (i == 0 || (device.stateFlags & kDisplayDevicePrimaryDevice) != 0) adapter = device;
         if ((device.stateFlags & kDisplayDevicePrimaryDevice) != 0) break;

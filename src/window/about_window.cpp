@@ -13,9 +13,8 @@ bool AboutWindow::Show() {
         return true;
     }
     const SIZE dpi = ScreenDpi();
-    const int dpiX = dpi.cx, dpiY = dpi.cy;
-    const SIZE client = {TwipsToPixels(kAboutClient.width, dpiX),
-                         TwipsToPixels(kAboutClient.height, dpiY)};
+    const SIZE client = {TwipsToPixels(kAboutClient.width, dpi.cx),
+                         TwipsToPixels(kAboutClient.height, dpi.cy)};
     static HBRUSH background = CreateSolidBrush(kBackColour);
     if (!Create(instance_,
                 {"VexmoraAbout", background, kTitle, WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
@@ -26,8 +25,8 @@ bool AboutWindow::Show() {
     for (const AboutLabel& c : kAboutLabels) {
         HWND label = CreateWindowExA(
             0, "STATIC", c.text, WS_CHILD | WS_VISIBLE | SS_CENTER | SS_NOPREFIX,
-            TwipsToPixels(c.left, dpiX), TwipsToPixels(c.top, dpiY), TwipsToPixels(c.width, dpiX),
-            TwipsToPixels(c.height, dpiY), hwnd_,
+            TwipsToPixels(c.left, dpi.cx), TwipsToPixels(c.top, dpi.cy),
+            TwipsToPixels(c.width, dpi.cx), TwipsToPixels(c.height, dpi.cy), hwnd_,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)), instance_, nullptr);
         // A box with a text missing is no About box: it goes, and the caller says so.
         if (label == nullptr) {
