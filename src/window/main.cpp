@@ -28,9 +28,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*command*/
     }
     // A machine that does not fit has been told so; the window is never shown. That box has
     // no owner, so it gets a button on the taskbar and is not lost behind a hidden window.
-    if (!form.Form_Load()) return 0;
-    // cppcheck-suppress unreadVariable ; Dialogs::Show gives every later box this owner
-    dialogs.owner = window.Handle();
-    window.Show(show);
-    return window.RunMessageLoop();
+    int exitCode = 0;
+    if (form.Form_Load()) {
+        // cppcheck-suppress unreadVariable ; Dialogs::Show gives every later box this owner
+        dialogs.owner = window.Handle();
+        window.Show(show);
+        exitCode = window.RunMessageLoop();
+    }
+    // Whatever windows are left go while the form they forward to is still there.
+    window.EndProgram();
+    return exitCode;
 }
