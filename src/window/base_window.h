@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "controls.h"
+#include "frame.h"
 
 namespace vexmora::window {
 

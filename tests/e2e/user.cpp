@@ -30,7 +30,7 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
+#include "frame.h"
 #include "grid/layout.h"
 #include "grid/rows.h"
 
