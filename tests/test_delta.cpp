@@ -137,8 +137,7 @@ TEST_CASE("the monitor's range from its EDID, and the horizontal rate a CRT need
     }
 }
 
-// A monitor of 85 Hz and 80 kHz at most, with bytes set as the format places them: the modes
-// it lists are trusted over the estimate, whatever their kind.
+// A monitor of 85 Hz and 80 kHz at most: the modes it lists are trusted over the estimate.
 TEST_CASE("no warning for a mode the monitor lists itself") {
     using Bytes = std::vector<std::pair<std::size_t, int>>;
     // 1280 x 1024 with short blanking (1440 x 1054 in all), in the third slot.

@@ -193,10 +193,9 @@ int Answer(const std::string& button) {
     return WaitFor(kPatience, [box] { return !IsWindow(box); }) ? Settle("the answer") : 1;
 }
 
-// The program's open handles, from the system's handle table (Wine answers 0 to
-// GetProcessHandleCount), its GDI objects, from the table its PEB points to (Wine's entries:
-// 24 bytes, the type at 14; GetGuiResources is a stub), and its working set in KB. A count
-// that cannot be had stays 0.
+// The program's handles, from the system's handle table (Wine answers 0 to GetProcessHandleCount),
+// its GDI objects, from the table its PEB points to (Wine's entries: 24 bytes, the type at 14;
+// GetGuiResources is a stub), and its working set in KB. A count that cannot be had stays 0.
 struct Footprint {
     int handles = 0, gdi = 0;
     SIZE_T kb = 0;

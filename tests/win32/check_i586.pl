@@ -24,8 +24,7 @@ while (<$m>) {
     undef $pending;
 }
 die "no memory map in $map\n" unless @sections && $text_end;
-# The entry point runs the constructor list alone: any other list the linker fills would be
-# skipped without a word.
+# The entry point runs the constructor list alone: another list would be skipped without a word.
 my @unrun = grep { $_->[3] =~ /^\.(?:dtors|init_array|fini_array)/ && $_->[1] } @sections;
 print "a list the entry point does not run: $_->[3] from $_->[2]\n" for @unrun;
 @symbols = sort { $a->[0] <=> $b->[0] } @symbols;
@@ -38,7 +37,6 @@ sub where {
     return ($symbol // $s->[3]) . " ($object)";
 }
 
-# tzcnt and lzcnt are the worst: an old processor runs them as bsf and bsr, with other results.
 my $newer = qr/^(?:f?cmov|fu?comip?$|sysenter|sysexit|rdpmc|fxsave|fxrstor|fisttp|f?emms|
     [lsm]fence|prefetch|clflush|movnti|[ls]dmxcsr|stmxcsr|popcnt|lzcnt|tzcnt|movbe|crc32|endbr|
     andn|bextr|blsi|blsmsk|blsr|bzhi|mulx|pdep|pext|rorx|sarx|shlx|shrx|adcx|adox|

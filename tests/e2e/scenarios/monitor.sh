@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# A monitor that reports 85 Hz and 70 kHz at most: Apply warns of 1024 x 768 at 100 Hz before
-# anything else, found through the monitor Windows shows the desktop on; Yes goes on to the
-# question.
+# A monitor that reports 85 Hz and 70 kHz at most, found as Windows shows it: Apply warns of
+# 1024 x 768 at 100 Hz before anything else; Yes goes on to the question.
 source "$(dirname "$0")/../lib.sh"
 start_main
 user click Check1

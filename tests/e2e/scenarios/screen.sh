@@ -1,9 +1,8 @@
 #!/usr/bin/env bash
-# What the window shows: labels repaint cleanly after changes, and at 96, 120, 144 and 192
-# DPI every control sits where the layout puts it, each label showing what lies under it:
-# the picture, or the window's colour where a label reaches below the picture. It starts in
-# the look of Windows 2000 (XP's Classic theme), Wine's visual style coming back at 144 DPI;
-# last, a screen of 256 colours, as in VGA mode, where the labels stay readable.
+# What the window shows, in the classic look of Windows 2000 and from 144 DPI in Wine's visual
+# style: labels repaint cleanly after changes, and at 96 to 192 DPI every control sits where
+# the layout puts it, each label showing what lies under it (the picture, or the window's
+# colour below it); at 256 colours, as in VGA mode, the labels stay readable.
 look=classic
 source "$(dirname "$0")/../lib.sh"
 start_main /max  # as a shortcut set to run maximized: the window keeps its size
