@@ -34,6 +34,10 @@ constexpr int RateLabelId(int row) {
 constexpr int ResolutionLabelId(int row) {
     return IDC_RESOLUTION1 + row - 1;
 }
+// The row of a spin control's id; 0 for any other control. (Rows 1 to 20.)
+constexpr int SpinRow(int id) {
+    return id >= UpDownId(1) && id <= UpDownId(20) ? id - UpDownId(1) + 1 : 0;
+}
 
 constexpr int IDM_EXIT = 1000;
 constexpr int IDM_TOPICS = 1001;

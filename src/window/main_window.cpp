@@ -2,36 +2,10 @@
 
 #include <commctrl.h>
 
-#include <algorithm>
-#include <cctype>
-
 #include "controls.h"
 #include "grid/layout.h"
 
 namespace vexmora::window {
-
-namespace {
-
-// The menu captions carry no access-key marker: Alt and a caption's first letter open
-// that menu, and a letter in an open menu chooses the item it begins.
-LRESULT OnMenuChar(char key, HMENU menu) {
-    const int count = GetMenuItemCount(menu);
-    for (int i = 0; i < count; ++i) {
-        char text[32] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        if (std::toupper(static_cast<unsigned char>(text[0])) ==
-            std::toupper(static_cast<unsigned char>(key))) {
-            return MAKELRESULT(i, MNC_EXECUTE);
-        }
-    }
-    return MAKELRESULT(0, MNC_IGNORE);
-}
-
-bool IsSpin(int id) {
-    return id >= UpDownId(1) && id <= UpDownId(kRowCount);
-}
-
-}  // namespace
 
 // The windows go first: while they exist, Windows may still send them messages that draw
 // with the font and the labels' brushes.
@@ -90,29 +64,6 @@ int MainWindow::RunMessageLoop() {
     return got == 0 ? static_cast<int>(msg.wParam) : 1;
 }
 
-// Keys the dialog manager would take for itself go to the focused control instead: Enter
-// presses a push button however the focus got there, and an arrow steps a spin control
-// as a click on that arrow would: one press, one report, also at the end of the range.
-// (Wine's up-down repeats a key on a timer of its own until the key comes up.)
-bool MainWindow::ForwardKey(const MSG& msg) {
-    if (msg.message != WM_KEYDOWN || hwnd_ == nullptr || GetParent(msg.hwnd) != hwnd_) {
-        return false;
-    }
-    const int id = GetDlgCtrlID(msg.hwnd);
-    if (msg.wParam == VK_RETURN && (id == IDC_CMDAPPLY || id == IDC_CMDRESET)) {
-        SendMessageA(msg.hwnd, BM_CLICK, 0, 0);
-        return true;
-    }
-    if ((msg.wParam == VK_UP || msg.wParam == VK_DOWN) && IsSpin(id)) {
-        const int row = id - UpDownId(1) + 1;
-        const int step = msg.wParam == VK_UP ? 1 : -1;
-        SetSpinPosition(row, std::clamp(SpinPosition(row) + step, 1, kLadderSize));
-        form_->StepRate(row);
-        return true;
-    }
-    return false;
-}
-
 void MainWindow::SetCaption(LabelId label, int row, const std::string& text) {
     int id = 0;
     switch (label) {
@@ -157,10 +108,8 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_HSCROLL: {
             // An up-down reports each click or key with SB_THUMBPOSITION, also at the ends
             // of its range, where the position stays.
-            const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
-            if (LOWORD(wParam) == SB_THUMBPOSITION && IsSpin(id)) {
-                form_->StepRate(id - UpDownId(1) + 1);
-            }
+            const int row = SpinRow(GetDlgCtrlID(reinterpret_cast<HWND>(lParam)));
+            if (LOWORD(wParam) == SB_THUMBPOSITION && row != 0) form_->StepRate(row);
             return 0;
         }
         case WM_CTLCOLORSTATIC: {
@@ -199,21 +148,6 @@ void MainWindow::OnCommand(int id) {
         case IDM_ABOUT: form_->mnuAbout_Click(); break;
         default: break;
     }
-}
-
-// Another window (a message box, the About box) takes the focus away; when this one is
-// active again, the control that had it gets it back, as in a dialog.
-void MainWindow::OnActivate(bool active) {
-    if (!active) {
-        HWND focus = GetFocus();
-        if (focus != nullptr && IsChild(hwnd_, focus)) lastFocus_ = focus;
-        return;
-    }
-    HWND focus = lastFocus_;
-    if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
-        focus = GetNextDlgTabItem(hwnd_, nullptr, FALSE);
-    }
-    SetFocus(focus != nullptr ? focus : hwnd_);
 }
 
 }  // namespace vexmora::window

@@ -37,6 +37,7 @@ private:
     bool CreateControls();
     void DestroyWindows();
     bool ForwardKey(const MSG& msg);
+    static LRESULT OnMenuChar(char key, HMENU menu);
     void OnCommand(int id);
     void OnActivate(bool active);
 
