@@ -1,5 +1,7 @@
 #include "about_window.h"
 
+#include "about_texts.h"
+
 #include "background.h"
 #include "controls.h"
 #include "platform/dialogs_api.h"
