@@ -1,7 +1,6 @@
 #include "about_window.h"
 
 #include "about_texts.h"
-
 #include "background.h"
 #include "controls.h"
 #include "platform/dialogs_api.h"
