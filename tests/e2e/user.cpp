@@ -7,8 +7,7 @@
 //   user info | rates | spins | rows | focus | client | rect   the information lines; the rate
 //                               labels; 1/0 per spin enabled; each row's resolution and rate;
 //                               the focused control; the client size; the window on screen
-//   user click <name>           BM_CLICK to cmdApply, cmdReset or Check1
-//   user close [class]          the close button of the main window or another
+//   user click <name> | close [class]   BM_CLICK to cmdApply, cmdReset or Check1; a close button
 //   user step <row> up|down     a mouse click on one arrow of a row's spin control
 //   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
 //   user box <ms> | answer <Yes|No|OK> | owner   the open message box: text, icon, buttons;

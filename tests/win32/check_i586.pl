@@ -1,9 +1,7 @@
 #!/usr/bin/perl
-# Every instruction in the exe runs on a Pentium or an AMD K6, the oldest processors that
-# run Windows 2000 and XP: nothing from the Pentium Pro on (cmov, fcmov, fcomi, fucomi, the
-# long nops and hint space, sysenter, rdpmc), no MMX, SSE, BMI or later. Each one found is
-# named with the function and object that the link map places at its address. And all the
-# code the linker lists to run at start or exit is run by the program's own entry point.
+# Every instruction in the exe runs on a Pentium or an AMD K6 (HACKING.md lists what does not),
+# each one found named with the function and object the link map places there; and every
+# list of code the linker fills to run at start or exit is one the entry point runs.
 #   check_i586.pl <objdump> <exe> <link map>
 use strict; use warnings;
 my ($objdump, $exe, $map) = @ARGV;

@@ -31,9 +31,8 @@ read -r _ _ h10 _ k10 _ _ _ h100 _ k100 _ _ _ g10 g100 < <(user cycles 100 | pas
 echo "handles $h10 -> $h100, GDI objects $g10 -> $g100, working set $k10 KB -> $k100 KB"
 [ "$h100" = "$h10" ] && [ "$g100" = "$g10" ] && [ "$k100" -le $((k10 + 256)) ] ||
   fail "the program grew over 90 Apply cycles"
-# A monitor that reports 85 Hz and 70 kHz at most, found as Windows shows it: Apply warns of
-# 1024 x 768 raised to 100 Hz before anything else; Yes goes on to the question. (Wine
-# rewrites the monitor's key as programs start: the EDID goes in just before the click.)
+# A monitor of 85 Hz and 70 kHz at most warns of 100 Hz first (its EDID goes in just before
+# the click: Wine rewrites the monitor's key as programs start); Yes goes on to the question.
 user step 9 up
 z() { printf '%0*d' $(($1 * 2)) 0; }
 wine reg add 'HKLM\System\CurrentControlSet\Enum\DISPLAY\Default_Monitor\0000&0000\Device Parameters' \
