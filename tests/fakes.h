@@ -182,9 +182,8 @@ struct Display : DisplayModesApi, Injected {
     std::vector<DisplayMode> modes;
     std::vector<std::pair<std::string, DisplayDevice>> devices;  // each under its parent
     bool EnumDevice(const std::string& parent, std::uint32_t index, DisplayDevice* d) override {
-        for (const auto& [under, device] : devices) {
+        for (const auto& [under, device] : devices)
             if (under == parent && index-- == 0) return *d = device, !Failing();
-        }
         return false;
     }
     bool EnumMode(std::int32_t index, DisplayMode* mode) override {

@@ -166,8 +166,7 @@ TEST_CASE("Apply warns first of raised rates beyond the monitor's EDID, looked u
     CHECK(m.dialogs.shown == Boxes{kAskApply, kAskApply, warning, warning, kAskApply});
 }
 
-// Safe Mode and VGA mode run at 16 colours, the standard VGA ones, where any other colour
-// falls to one of them: the window is plain there and its text stands apart from it.
+// Safe Mode and VGA mode run at the 16 VGA colours: the window is plain there, its text apart.
 TEST_CASE("at 256 colours or fewer the labels stay apart from the window") {
     const std::set<std::uint32_t> vga = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                          0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
@@ -181,7 +180,7 @@ TEST_CASE("at 256 colours or fewer the labels stay apart from the window") {
 
 TEST_CASE("each kind of box has the MessageBox flags its purpose documents") {
     // MB_YESNO 0x4; MB_ICONWARNING 0x30 with MB_DEFBUTTON2 0x100; MB_ICONERROR 0x10; MB_OK 0.
-    const unsigned flags[] = {unsigned(BoxKind::Question), unsigned(BoxKind::WarningQuestion),
-                              unsigned(BoxKind::Stop), unsigned(BoxKind::Notice)};
-    CHECK(std::vector<unsigned>(flags, flags + 4) == std::vector<unsigned>{0x4, 0x134, 0x10, 0});
+    const std::vector<BoxKind> kinds = {BoxKind::Question, BoxKind::WarningQuestion, BoxKind::Stop,
+                                        BoxKind::Notice};
+    CHECK(kinds == std::vector<BoxKind>{BoxKind(0x4), BoxKind(0x134), BoxKind(0x10), BoxKind(0)});
 }

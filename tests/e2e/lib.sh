@@ -45,10 +45,7 @@ start_main() {  # [a flag of Wine's "start": /max]
 }
 
 running() { kill -0 "$VEXMORA_PID" 2>/dev/null && echo "still running"; }
-expect_exit() {
-  expect_soon "the program ended" "" running
-  wait "$VEXMORA_PID" || fail "the program ended with exit code $?"
-}
+expect_exit() { expect_soon "the program ended" "" running; wait "$VEXMORA_PID" || fail "exit code $?"; }
 
 # The colour of a pixel of the screenshot $WINEPREFIX/screen.png.
 pixel() { convert "$WINEPREFIX/screen.png" -format "%[pixel:p{$1,$2}]" info:; }

@@ -67,8 +67,7 @@ TEST_CASE("the windows: spins named for screen readers, and what Windows refuses
         spin->Release();
     }
     CoUninitialize();
-    // A themed spin (comctl32 6) has its parent print what lies behind it, the DC's origin
-    // moved to the spin (DrawThemeParentBackground): that is the picture at the spin's place.
+    // DrawThemeParentBackground (comctl32 6) has the parent print behind a spin: the picture.
     RECT spin;
     GetWindowRect(GetDlgItem(main.Handle(), UpDownId(1)), &spin);
     MapWindowPoints(nullptr, main.Handle(), reinterpret_cast<POINT*>(&spin), 2);
