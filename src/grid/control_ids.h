@@ -2,6 +2,8 @@
 // The ids of the main window's controls and menu items, as a resource script would number
 // them: WM_COMMAND carries them, and GetDlgItem finds a control by them.
 
+#include "grid/rows.h"
+
 namespace vexmora {
 
 // Above IDOK and IDCANCEL, which the dialog manager sends for Enter and Esc.
@@ -34,9 +36,9 @@ constexpr int RateLabelId(int row) {
 constexpr int ResolutionLabelId(int row) {
     return IDC_RESOLUTION1 + row - 1;
 }
-// The row of a spin control's id; 0 for any other control. (Rows 1 to 20.)
+// The row of a spin control's id; 0 for any other control.
 constexpr int SpinRow(int id) {
-    return id >= UpDownId(1) && id <= UpDownId(20) ? id - UpDownId(1) + 1 : 0;
+    return id >= UpDownId(1) && id <= UpDownId(kRowCount) ? id - UpDownId(1) + 1 : 0;
 }
 
 constexpr int IDM_EXIT = 1000;
