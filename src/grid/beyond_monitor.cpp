@@ -23,13 +23,11 @@ bool Lists(const MonitorRange& range, const ResolutionRow& row, int rate) {
     return std::find(range.listed.begin(), range.listed.end(), mode) != range.listed.end();
 }
 
-// The horizontal rate a CRT timing needs for this many lines at this rate, with at least
-// 550 us of vertical blanking, in kHz.
+}  // namespace
+
 double EstimateHorizontalKHz(int height, int rate) {
     return rate * height / (1.0 - rate * 0.000550) / 1000.0;
 }
-
-}  // namespace
 
 std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels& shown,
                                      const RateLabels& offered) {

@@ -10,6 +10,10 @@
 
 namespace vexmora {
 
+// The horizontal rate a CRT timing needs for this many lines at this rate, with at least
+// 550 us of vertical blanking, in kHz.
+double EstimateHorizontalKHz(int height, int rate);
+
 // The rows whose rate the user raised above what Windows offered and that lie beyond the
 // range (above its vertical maximum, or needing more lines a second than its horizontal
 // maximum, as a CRT would), as "1600 x 1200 at 100 Hz", in row order. Rows showing N/A are
