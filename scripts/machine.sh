@@ -49,17 +49,10 @@ machine_seed() {
 }
 
 # Plays the user of the running program: see tests/e2e/user.cpp.
-# A failure that printed nothing says at least how it ended. Status 1 is Wine's, not the
-# helper's: it ended the new process before the helper ran (about 1 start in 1,000 while
-# other scenarios run), so the helper has done nothing yet and is started again.
+# A failure that printed nothing says at least how it ended.
 user() {
-  local status try
-  for try in 1 2 3; do
-    status=0
-    wine "$bin/e2e/user.exe" "$@" | tr -d '\r' || status=$?
-    [ "$status" = 1 ] || break
-    echo "user $1: Wine did not start it (status 1), start $try of 3" >&2
-  done
+  local status=0
+  wine "$bin/e2e/user.exe" "$@" | tr -d '\r' || status=$?
   [ "$status" = 0 ] || echo "user $1: exit status $status" >&2
   return "$status"
 }
@@ -73,7 +66,7 @@ shot() {  # file
 
 # Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background, or through Wine's
 # "start" with its flag (/max: as a shortcut set to run maximized); VEXMORA_PID ends with the
-# program, with its exit code. Wine's own status 1 (see user) comes within a second; the
+# program, with its exit code. Wine's silent status 1 (see wine-env) comes within a second; the
 # program ends with 1 only after a box someone answered, so that status is started again.
 start_vexmora() {  # [flag of start]
   (

@@ -274,7 +274,9 @@ int Rect(HWND hwnd) {
     return std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top), 0;
 }
 
-int Command(int argc, char** argv) {
+}  // namespace
+
+int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     const std::string arg = argc > 2 ? argv[2] : "";
     if (command == "wait-main") {  // and brings it to the front, for the keys
@@ -323,12 +325,4 @@ int Command(int argc, char** argv) {
         return RedrawWindow(Main(), nullptr, nullptr, all) ? Settle("the repaint") : 1;
     }
     return std::fprintf(stderr, "user: unknown command \"%s\"\n", command.c_str()), 2;
-}
-
-}  // namespace
-
-// Under load, Wine now and then ends a new process with status 1 before the program runs;
-// this one's own failures end with 3, so that the caller can tell the two apart.
-int main(int argc, char** argv) {
-    return Command(argc, argv) == 0 ? 0 : 3;
 }
