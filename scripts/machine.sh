@@ -66,18 +66,9 @@ shot() {  # file
 
 # Starts vexmora.exe ($VEXMORA_EXE, else the build's) in the background, or through Wine's
 # "start" with its flag (/max: as a shortcut set to run maximized); VEXMORA_PID ends with the
-# program, with its exit code. Wine's silent status 1 (see wine-env) comes within a second; the
-# program ends with 1 only after a box someone answered, so that status is started again.
+# program, with its exit code.
 start_vexmora() {  # [flag of start]
-  (
-    for _ in 1 2 3; do
-      local since status=0
-      since=$(date +%s%N)
-      "$WINE" ${1:+start /wait "$1" /unix} "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 || status=$?
-      [ "$status" = 1 ] && [ $(($(date +%s%N) - since)) -lt 1000000000 ] || exit "$status"
-    done
-    exit 1
-  ) &
+  wine ${1:+start /wait "$1" /unix} "${VEXMORA_EXE:-$bin/vexmora.exe}" >/dev/null 2>&1 &
   VEXMORA_PID=$!
 }
 
