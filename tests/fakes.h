@@ -238,9 +238,10 @@ struct Window : MainWindowApi {
     void EndProgram() override { ended = true; }
 };
 
-// The block with byte 127 set so that its 128 bytes sum to 0.
-inline std::vector<std::uint8_t> Checksummed(std::vector<std::uint8_t> e) {
-    e[127] = std::uint8_t(e[127] - std::accumulate(e.begin(), e.begin() + 128, 0) % 256);
+// The EDID with the last byte of the block at this offset set so that its 128 bytes sum to 0.
+inline std::vector<std::uint8_t> Checksummed(std::vector<std::uint8_t> e, std::size_t at = 0) {
+    const auto block = e.begin() + std::ptrdiff_t(at);
+    block[127] = std::uint8_t(block[127] - std::accumulate(block, block + 128, 0) % 256);
     return e;
 }
 

@@ -122,6 +122,7 @@ TEST_CASE("the monitor's range from its EDID") {
         {"bad checksum", change(fake::Edid(3, 0, 85, 70), 100, 1), 0, 0},
         {"bad header", change(fake::Edid(3, 0, 85, 70), 0, 1), 0, 0},
         {"no range descriptor", fake::Edid(3, 0, 85, 70, 0xFC), 0, 0},
+        {"reserved byte 2", fake::Checksummed(change(fake::Edid(3, 0, 85, 70), 74, 0x5F)), 85, 70},
         {"127 bytes", sized(fake::Edid(3, 0, 85, 70), 127), 0, 0},
     };
     for (const auto& [what, edid, maxV, maxH] : cases) {
@@ -132,34 +133,70 @@ TEST_CASE("the monitor's range from its EDID") {
     }
 }
 
-// A monitor of 85 Hz and 80 kHz at most: the modes it lists are trusted over the estimate.
-TEST_CASE("no warning for a mode the monitor lists itself") {
+// A row raised from 60 Hz on a monitor of these maxima whose EDID has these bytes set:
+// trusted are the modes it lists with a timing inside its range, in the base block and in
+// CTA-861 extensions; otherwise DMT's timing decides, or for other modes the estimate.
+TEST_CASE("which raised rates the monitor is warned of") {
     using Bytes = std::vector<std::pair<std::size_t, int>>;
-    // 1280 x 1024 with short blanking (1440 x 1054 in all), in the third slot.
-    const auto detailed = [](int clock, int flags) {
-        return Bytes{{90, clock & 0xFF}, {91, clock >> 8}, {92, 0x00}, {93, 0xA0},  {94, 0x50},
-                     {95, 0x00},         {96, 0x1E},       {97, 0x40}, {107, flags}};
+    // A detailed timing at byte at: the clock in 10 kHz, sizes and blankings, flags.
+    const auto detailed = [](std::size_t at, int clock, int w, int hb, int h, int vb, int flags) {
+        return Bytes{{at, clock & 0xFF}, {at + 1, clock >> 8},  {at + 2, w & 0xFF},
+                     {at + 3, hb},       {at + 4, w >> 8 << 4}, {at + 5, h & 0xFF},
+                     {at + 6, vb},       {at + 7, h >> 8 << 4}, {at + 17, flags}};
     };
-    const std::tuple<const char*, int, Bytes, int, const char*, bool> cases[] = {
-        {"1280 x 1024 at 75 established", 3, {{36, 0x01}}, 13, "75", false},
-        {"nothing listed: the estimate (80.1 kHz)", 3, {}, 13, "75", true},
-        {"standard, 4:3", 3, {{40, 0xA9}, {41, 0x59}}, 16, "85", false},
-        {"standard, 5:4", 3, {{52, 0x81}, {53, 0x99}}, 13, "85", false},
-        {"standard, 16:9", 3, {{38, 0xD1}, {39, 0xD9}}, 17, "85", false},
-        {"standard, 16:10 from EDID 1.3", 3, {{38, 0xD1}, {39, 0x19}}, 18, "85", false},
-        {"standard, 1:1 before EDID 1.3", 2, {{38, 0xD1}, {39, 0x19}}, 18, "85", true},
-        {"detailed, 75.0 Hz", 3, detailed(11383, 0x18), 13, "75", false},
-        {"detailed, 74.9 Hz", 3, detailed(11368, 0x18), 13, "75", false},
-        {"detailed, interlaced", 3, detailed(11383, 0x98), 13, "75", true},
-        {"listed, but at another rate", 3, {{36, 0x01}}, 13, "85", true},
+    // 1280 x 1024 with short blanking, 1440 x 1054 in all, in the base block's third slot.
+    const auto sxga = [&](int clock, int flags) {
+        return detailed(90, clock, 1280, 160, 1024, 30, flags);
     };
-    for (const auto& [what, revision, bytes, row, rate, warned] : cases) {
+    // A CTA-861 extension, counted so: its tag, the offset in byte 2, one video data block,
+    // and its checksum byte when not left to be computed.
+    const auto cta = [](int tag, int offset, int svd, int count = 1, int checksum = 0) {
+        return Bytes{{126, count}, {128, tag}, {129, 3},       {130, offset},
+                     {132, 0x41},  {133, svd}, {255, checksum}};
+    };
+    Bytes fhd75 = cta(2, 4, 0);  // 1920 x 1080 at 75 Hz, 83.3 kHz, as its first detailed timing
+    for (const auto& b : detailed(132, 17332, 1920, 160, 1080, 31, 0x18)) fhd75.push_back(b);
+    const std::tuple<const char*, int, int, Bytes, int, const char*, bool> cases[] = {
+        {"1280 x 1024 at 75 established", 85, 70, {{36, 0x01}}, 13, "75", true},
+        {"the same inside 80 kHz", 85, 80, {{36, 0x01}}, 13, "75", false},
+        {"1024 x 768 at 75 established, 61 Hz at most", 61, 80, {{36, 0x02}}, 9, "75", true},
+        {"the same, 76 Hz at most", 76, 61, {{36, 0x02}}, 9, "75", false},
+        {"listed, but at another rate", 85, 80, {{36, 0x01}}, 13, "85", true},
+        {"800 x 600 at 72 unlisted: DMT's 48.077 kHz", 85, 46, {}, 8, "72", true},
+        {"the same, 48 kHz", 85, 48, {}, 8, "72", false},
+        {"no DMT timing: the estimate, 77.04 kHz", 85, 77, {}, 10, "85", true},
+        {"standard, 4:3, GTF's 77.1 kHz", 85, 77, {{40, 0x71}, {41, 0x59}}, 10, "85", false},
+        {"the same, 76 kHz", 85, 76, {{40, 0x71}, {41, 0x59}}, 10, "85", true},
+        {"standard, 5:4 is not 1280 x 960", 85, 75, {{52, 0x81}, {53, 0x8F}}, 12, "75", true},
+        {"standard, 16:9, GTF's 114.4 kHz", 120, 114, {{38, 0xD1}, {39, 0xE8}}, 17, "100", false},
+        {"standard, 16:10 from EDID 1.3", 85, 87, {{38, 0xD1}, {39, 0x0A}}, 18, "70", false},
+        {"1:1 before EDID 1.3", 85, 87, {{19, 2}, {38, 0xD1}, {39, 0x0A}}, 18, "70", true},
+        {"detailed, 75.0 Hz, 79.05 kHz", 85, 79, sxga(11383, 0x18), 13, "75", false},
+        {"detailed, 74.9 Hz", 85, 79, sxga(11368, 0x18), 13, "75", false},
+        {"detailed, interlaced", 85, 79, sxga(11383, 0x98), 13, "75", true},
+        {"CTA, a detailed timing", 85, 84, fhd75, 17, "75", false},
+        {"CTA, VIC 63 flagged native", 120, 136, cta(2, 6, 0xBF), 17, "120", false},
+        {"CTA, VIC 63 on a 100 Hz monitor", 100, 136, cta(2, 6, 63), 17, "120", true},
+        {"CTA, VIC 64, 112.5 kHz", 100, 113, cta(2, 6, 64), 17, "100", false},
+        {"CTA, three extensions counted, one held", 120, 136, cta(2, 6, 63, 3), 17, "120", false},
+        {"CTA, a wrong checksum", 120, 136, cta(2, 6, 63, 1, 1), 17, "120", true},
+        {"CTA, an offset past the block", 120, 136, cta(2, 200, 63), 17, "120", true},
+        {"DisplayID, skipped", 120, 136, cta(0x70, 6, 63), 17, "120", true},
+    };
+    for (const auto& [what, maxV, maxH, bytes, row, rate, warned] : cases) {
         CAPTURE(what);
-        auto edid = fake::Edid(revision, 0, 85, 80);
-        for (const auto& [at, value] : bytes) edid[at] = std::uint8_t(value);
+        auto edid = fake::Edid(3, 0, maxV, maxH);
+        for (const auto& [at, value] : bytes) {
+            edid.resize(std::max(edid.size(), at / 128 * 128 + 128));
+            edid[at] = std::uint8_t(value);
+        }
+        // Every block sums to 0 but one whose checksum byte the case sets.
+        for (std::size_t b = 0; b < edid.size(); b += 128) {
+            if (b == 0 || edid[b + 127] == 0) edid = fake::Checksummed(edid, b);
+        }
         RateLabels shown, offered;
         offered.fill("60"), shown = offered, shown[row - 1] = rate;
-        CHECK(RatesBeyond(*ParseEdid(fake::Checksummed(edid)), shown, offered).empty() == !warned);
+        CHECK(RatesBeyond(*ParseEdid(edid), shown, offered).empty() == !warned);
     }
 }
 
@@ -169,7 +206,8 @@ TEST_CASE("the monitor asked is the first active one of the primary adapter") {
     const std::pair<std::vector<std::pair<std::string, DisplayDevice>>, std::string> cases[] = {
         {{{"", other}, {"", primary}, {"D1", b}, {"D2", old}, {"D2", a}}, "A"},
         {{{"", other}, {"D1", old}, {"D1", b}}, "B"},  // none flagged primary: the first
-        {{{"", primary}, {"D2", old}}, ""},
+        {{{"", primary}, {"D2", old}}, "OLD"},         // the only one, whatever its flags
+        {{{"", primary}, {"D2", old}, {"D2", {"", "OLD2", 0}}}, ""},
     };
     for (const auto& [devices, id] : cases) {
         fake::Display display;

@@ -30,11 +30,14 @@ std::string FindMonitorDeviceId(DisplayModesApi& display) {
         if ((device.stateFlags & kDisplayDevicePrimaryDevice) != 0) break;
     }
     if (adapter.name.empty()) return {};
-    for (std::uint32_t i = 0; i < kMaxDevices && display.EnumDevice(adapter.name, i, &device);
-         ++i) {
+    // A driver may leave the flag clear on the only monitor there is.
+    std::uint32_t count = 0;
+    std::string only;
+    for (; count < kMaxDevices && display.EnumDevice(adapter.name, count, &device); ++count) {
         if ((device.stateFlags & kDisplayDeviceActive) != 0) return device.id;
+        only = device.id;
     }
-    return {};
+    return count == 1 ? only : std::string();
 }
 
 std::vector<std::uint8_t> ReadMonitorEdid(RegistryApi& reg, const std::string& deviceId) {

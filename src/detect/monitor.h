@@ -11,7 +11,8 @@
 namespace vexmora {
 
 // The DeviceID of the monitor Windows shows the desktop on: the first active monitor of the
-// primary adapter (of the first adapter when none is flagged). Empty when there is none.
+// primary adapter (of the first adapter when none is flagged), or its only monitor when
+// none is flagged active. Empty when there is none.
 std::string FindMonitorDeviceId(DisplayModesApi& display);
 
 // The EDID of the monitor with this DeviceID ("MONITOR\<model>\<driver class>\<instance>"):

@@ -4,6 +4,8 @@
 #include <numeric>
 #include <optional>
 
+#include "detect/timings.h"
+
 namespace vexmora {
 
 namespace {
@@ -17,10 +19,21 @@ std::optional<int> Rate(const std::string& text) {
                            [](int rate, char digit) { return rate * 10 + (digit - '0'); });
 }
 
-// The monitor's own word comes before any estimate: a mode it lists, it can show.
-bool Lists(const MonitorRange& range, const ResolutionRow& row, int rate) {
-    const ListedMode mode = {row.width, row.height, rate};
-    return std::find(range.listed.begin(), range.listed.end(), mode) != range.listed.end();
+// A mode the monitor lists is trusted where its own timing lies inside the monitor's range:
+// a monitor that lists a mode its range excludes says two things, and the range keeps the
+// screen safe.
+bool TrustedListing(const MonitorRange& range, const ResolutionRow& row, int rate) {
+    return std::any_of(range.listed.begin(), range.listed.end(), [&](const ListedMode& m) {
+        return m.width == row.width && m.height == row.height && m.rate == rate &&
+               m.rate <= range.maxVerticalHz && m.kHz <= range.maxHorizontalKHz;
+    });
+}
+
+// The horizontal rate the driver's timing for the row needs: DMT's where DMT defines the
+// mode at that rate, and a CRT's at least otherwise.
+double HorizontalKHz(const ResolutionRow& row, int rate) {
+    const int dmt = DmtHorizontalHz(row.width, row.height, rate);
+    return dmt != 0 ? WholeKHz(dmt) : EstimateHorizontalKHz(row.height, rate);
 }
 
 }  // namespace
@@ -35,9 +48,9 @@ std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels
     for (std::size_t i = 0; i < kRows.size(); ++i) {
         const auto rate = Rate(shown[i]);
         const auto was = Rate(offered[i]);
-        if (!rate || !was || *rate <= *was || Lists(range, kRows[i], *rate)) continue;
+        if (!rate || !was || *rate <= *was || TrustedListing(range, kRows[i], *rate)) continue;
         if (*rate > range.maxVerticalHz ||
-            EstimateHorizontalKHz(kRows[i].height, *rate) > range.maxHorizontalKHz) {
+            HorizontalKHz(kRows[i], *rate) > range.maxHorizontalKHz) {
             rows.push_back(ResolutionText(kRows[i]) + " at " + shown[i] + " Hz");
         }
     }

@@ -16,8 +16,9 @@ double EstimateHorizontalKHz(int height, int rate);
 
 // The rows whose rate the user raised above what Windows offered and that lie beyond the
 // range (above its vertical maximum, or needing more lines a second than its horizontal
-// maximum, as a CRT would), as "1600 x 1200 at 100 Hz", in row order. Rows showing N/A are
-// never among them, nor a resolution at a rate the monitor lists itself.
+// maximum: DMT's timing where it defines the mode, else as a CRT would), as "1600 x 1200 at
+// 100 Hz", in row order. Rows showing N/A are never among them, nor a resolution at a rate
+// the monitor lists with a timing inside its range.
 std::vector<std::string> RatesBeyond(const MonitorRange& range, const RateLabels& shown,
                                      const RateLabels& offered);
 

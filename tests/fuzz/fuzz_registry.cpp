@@ -3,7 +3,7 @@
 // a key that will not open, refused creates and sets. Each run checks the exact answer.
 // Every choice but the bytes of values and texts is read from the input's end; the seeds
 // include a value that grew, shrank, claimed 3 GB or became a number between the queries,
-// and a valid EDID block.
+// a valid EDID block, and an EDID with CTA-861 and DisplayID extensions in what remains.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include "fakes.h"
@@ -94,5 +94,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (written) expectedKeys.PutString(kPath + "\\New", "W", text);
     Require(reg.keys == expectedKeys.keys, "only the value named changes, to the text and its NUL");
     Require(reg.handles.empty(), "every key opened is closed");
+
+    // The rest of the input as an EDID of several blocks, each whole one made valid, so that
+    // the extension blocks are read too.
+    std::vector<std::uint8_t> edid = in.ConsumeRemainingBytes<std::uint8_t>();
+    if (edid.size() >= 128) {
+        const std::uint8_t header[] = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0};
+        std::copy(std::begin(header), std::end(header), edid.begin());
+        edid[18] = 1;
+        for (std::size_t b = 0; b + 128 <= edid.size(); b += 128) edid = fake::Checksummed(edid, b);
+    }
+    ParseEdid(edid);
     return 0;
 }
