@@ -3,6 +3,9 @@
 #include "detect/startup.h"
 #include "detect/version.h"
 #include "fakes.h"
+#include "platform/messages.h"
+
+#include <fstream>
 
 using namespace vexmora;
 
@@ -93,3 +96,18 @@ TEST_CASE("start-up: the information lines, or one stop box and the end") {
         CHECK(m.reg.handles.empty());
     }
 }
+
+#ifdef VEXMORA_SOURCE_DIR  // on Linux
+// A box reworded leaves the help's page of messages behind: each is quoted up to its detail.
+TEST_CASE("the help quotes every box") {
+    std::ifstream file(VEXMORA_SOURCE_DIR "/docs/help/messages.html");
+    const std::string page{std::istreambuf_iterator<char>(file), {}};
+    REQUIRE_FALSE(page.empty());
+    for (const Message& m : {kNoCompatibleOs, kNoCompatibleDriver, kAskApply, kApplied, kAskReset,
+                             kResetDone, kWriteError, kBeyondMonitor, kHelpNotFound,
+                             kHelpViewerFailed, kAboutFailed, kCannotCreate}) {
+        const std::string text = m.text;
+        CHECK_MESSAGE(page.find(text.substr(0, text.find("%s"))) != std::string::npos, text);
+    }
+}
+#endif

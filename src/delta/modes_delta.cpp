@@ -9,8 +9,8 @@ namespace vexmora {
 
 namespace {
 
-// The driver takes "-r" as "at most r" and "r-" as "at least r", so each ladder rate is
-// written as a bound from its neighbour on the ladder.
+// Each ladder rate is written as its neighbour's token on the ladder, as the driver's own
+// factory strings write them ("-100", "70-"); "N/A" as "-".
 constexpr std::pair<const char*, const char*> kTokens[] = {
     {"120", "-100"}, {"100", "-85"}, {"85", "-75"}, {"75", "-72"},
     {"72", "-70"},   {"70", "-60"},  {"60", "70-"}, {kNotAvailable, "-"},

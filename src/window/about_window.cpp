@@ -40,4 +40,13 @@ bool AboutWindow::Show() {
     return true;
 }
 
+void AboutWindow::StandAlone() {
+    if (hwnd_ == nullptr) return;
+    // The taskbar reads the style when a window is shown.
+    ShowWindow(hwnd_, SW_HIDE);
+    SetWindowLongA(hwnd_, GWL_EXSTYLE, GetWindowLongA(hwnd_, GWL_EXSTYLE) | WS_EX_APPWINDOW);
+    ShowWindow(hwnd_, SW_SHOW);
+    SetForegroundWindow(hwnd_);
+}
+
 }  // namespace vexmora::window

@@ -120,6 +120,7 @@ LRESULT MainWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
                 labels_.ColorStatic(reinterpret_cast<HDC>(wParam), control));
         }
         case WM_ACTIVATE: OnActivate(LOWORD(wParam) != WA_INACTIVE); return 0;
+        case WM_DESTROY: about_.StandAlone(); break;
         case WM_MENUCHAR:
             if (HIWORD(wParam) & MF_SYSMENU) break;
             return OnMenuChar(static_cast<char>(LOWORD(wParam)), reinterpret_cast<HMENU>(lParam));

@@ -12,7 +12,8 @@
 //   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
 //   user box <ms> | answer <Yes|No|OK> | owner   the open message box: text, icon, buttons;
 //                               press one; has it an owner window?
-//   user count <class>          how many visible top-level windows of the class there are
+//   user count <class> | front  how many visible top-level windows of the class there are;
+//                               the foreground window's class, "app" after it with a button
 //   user at <name> | layout     a control's rectangle on screen; every control in its place?
 //   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10
 //                               and n, then the GDI objects at both
@@ -292,6 +293,12 @@ int main(int argc, char** argv) {
         for (HWND w = nullptr; (w = FindWindowExA(nullptr, w, arg.c_str(), nullptr));)
             n += IsWindowVisible(w) ? 1 : 0;
         return std::printf("%d\n", n), 0;
+    }
+    if (command == "front") {  // the foreground window's class; "app" if it has WS_EX_APPWINDOW
+        char name[64] = {};
+        GetClassNameA(GetForegroundWindow(), name, sizeof name);
+        const bool app = (GetWindowLongA(GetForegroundWindow(), GWL_EXSTYLE) & WS_EX_APPWINDOW);
+        return std::printf("%s%s\n", name, app ? " app" : ""), 0;
     }
     if (command == "close") {  // as its close button does
         HWND window = FindWindowA(arg.empty() ? "VexmoraMain" : arg.c_str(), nullptr);

@@ -22,8 +22,11 @@ while (<$m>) {
     undef $pending;
 }
 die "no memory map in $map\n" unless @sections && $text_end;
-# The entry point runs the constructor list alone: another list would be skipped without a word.
-my @unrun = grep { $_->[3] =~ /^\.(?:dtors|init_array|fini_array)/ && $_->[1] } @sections;
+# The entry point runs the constructor list alone: another list would be skipped without a word,
+# GCC's own or the MSVC kind a library object may bring (initializers, terminators, TLS
+# callbacks, thread-local data).
+my $unrun = qr/^\.(?:dtors|init_array|fini_array|CRT\$X[ICPTL]|tls(?:\$|$))/;
+my @unrun = grep { $_->[3] =~ $unrun && $_->[1] } @sections;
 print "a list the entry point does not run: $_->[3] from $_->[2]\n" for @unrun;
 @symbols = sort { $a->[0] <=> $b->[0] } @symbols;
 

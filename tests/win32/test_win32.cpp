@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <htmlhelp.h>
 #include <oleacc.h>
 #include <shlwapi.h>
 
@@ -35,6 +36,12 @@ void Refusing(const char* className) {
     wc.hInstance = GetModuleHandleA(nullptr);
     wc.lpszClassName = className;
     RegisterClassA(&wc);
+}
+
+std::vector<UINT> viewerCommands;
+HWND WINAPI Viewer(HWND, LPCSTR, UINT command, DWORD_PTR) {
+    viewerCommands.push_back(command);
+    return nullptr;
 }
 
 }  // namespace
@@ -126,7 +133,7 @@ TEST_CASE("registry helpers on the real registry, and a write Windows refuses") 
     SHDeleteKeyA(HKEY_CURRENT_USER, base.c_str());
 }
 
-TEST_CASE("the help file counts only as an ordinary file") {
+TEST_CASE("the help file counts only as an ordinary file; the viewer closed at the end") {
     const std::pair<const char*, DWORD> files[] = {{"plain", FILE_ATTRIBUTE_NORMAL},
                                                    {"readonly", FILE_ATTRIBUTE_READONLY},
                                                    {"hidden", FILE_ATTRIBUTE_HIDDEN},
@@ -144,6 +151,10 @@ TEST_CASE("the help file counts only as an ordinary file") {
     }
     CHECK(found == "plainreadonly");
     CHECK_FALSE(win32::Help().OrdinaryFileExists(win32::Help().ProgramFolder()));
+    // The viewer runs a thread in the program's process: HTML Help's documentation asks a
+    // program to close it with HH_CLOSE_ALL before it exits. Wine's dies with the process.
+    win32::Help(Viewer).HtmlHelp(0, "vexmhelp.chm", HH_DISPLAY_TOPIC, 0);
+    CHECK(viewerCommands == std::vector<UINT>{HH_DISPLAY_TOPIC, HH_CLOSE_ALL});
 }
 
 TEST_CASE("every text fits its control in Tahoma 8.25 pt at 96, 120, 144 and 192 DPI") {

@@ -53,6 +53,8 @@ public:
     using HtmlHelpFn = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
 
     Help() = default;
+    // This viewer in place of hhctrl.ocx's HtmlHelpA.
+    explicit Help(HtmlHelpFn htmlHelp) : htmlHelp_(htmlHelp) {}
     Help(const Help&) = delete;
     Help& operator=(const Help&) = delete;
     // Closes the help viewers it opened.

@@ -44,6 +44,7 @@ user click Check1
 expect_eq "the switch after the About box closed" "$(user spins)" "00000000000000000000"
 user close
 expect_eq "About boxes after the main window closed" "$(user count VexmoraAbout)" "1"
+expect_soon "the last window, in front with a taskbar button" "VexmoraAbout app" user front
 user close VexmoraAbout
 expect_exit
 
