@@ -1,7 +1,5 @@
 #include "detect/timings.h"
 
-#include <cmath>
-
 namespace vexmora {
 
 namespace {
@@ -40,10 +38,10 @@ int DmtHorizontalHz(int width, int height, int rate) {
 }
 
 int GtfHorizontalHz(int height, int rate) {
-    // The line period estimated first, then the blanking in whole lines and one line of
-    // front porch.
+    // The line period estimated first, then the blanking rounded to whole lines (halves up;
+    // the library's lround would bring the Pentium Pro's fcomi) and one line of front porch.
     const double line = (1.0 / rate - kMinVerticalBlank) / (height + 1);
-    return int(rate * (height + std::lround(kMinVerticalBlank / line) + 1));
+    return rate * (height + int(kMinVerticalBlank / line + 0.5) + 1);
 }
 
 }  // namespace vexmora

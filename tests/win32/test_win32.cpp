@@ -4,6 +4,7 @@
 
 #include <commctrl.h>
 #include <htmlhelp.h>
+#undef HtmlHelp  // the SDK names HtmlHelpA so, and would rename Help::HtmlHelp
 #include <oleacc.h>
 #include <shlwapi.h>
 
