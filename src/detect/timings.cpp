@@ -1,5 +1,8 @@
 #include "detect/timings.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace vexmora {
 
 namespace {
@@ -8,7 +11,7 @@ struct DmtTiming {
     int width;
     int height;
     int rate;
-    int hz;
+    int hz;  // cppcheck-suppress unusedStructMember ; read through find_if
 };
 
 // VESA Display Monitor Timing Standard 1.0, revision 13: the horizontal frequency of each
@@ -31,17 +34,18 @@ constexpr double kMinVerticalBlank = 550e-6;
 }  // namespace
 
 int DmtHorizontalHz(int width, int height, int rate) {
-    for (const DmtTiming& t : kDmt) {
-        if (t.width == width && t.height == height && t.rate == rate) return t.hz;
-    }
-    return 0;
+    const auto* found = std::find_if(std::begin(kDmt), std::end(kDmt), [&](const DmtTiming& t) {
+        return t.width == width && t.height == height && t.rate == rate;
+    });
+    return found != std::end(kDmt) ? found->hz : 0;
 }
 
 int GtfHorizontalHz(int height, int rate) {
     // The line period estimated first, then the blanking rounded to whole lines (halves up;
     // the library's lround would bring the Pentium Pro's fcomi) and one line of front porch.
     const double line = (1.0 / rate - kMinVerticalBlank) / (height + 1);
-    return rate * (height + int(kMinVerticalBlank / line + 0.5) + 1);
+    const double blank = kMinVerticalBlank / line;  // positive, so + 0.5 rounds it right
+    return rate * (height + int(blank + 0.5) + 1);  // NOLINT(bugprone-incorrect-roundings)
 }
 
 }  // namespace vexmora
