@@ -102,7 +102,6 @@ TEST_CASE("start-up: the information lines, or one stop box and the end") {
 TEST_CASE("the help quotes every box") {
     std::ifstream file(VEXMORA_SOURCE_DIR "/docs/help/messages.html");
     const std::string page{std::istreambuf_iterator<char>(file), {}};
-    REQUIRE_FALSE(page.empty());
     for (const Message& m : {kNoCompatibleOs, kNoCompatibleDriver, kAskApply, kApplied, kAskReset,
                              kResetDone, kWriteError, kBeyondMonitor, kHelpNotFound,
                              kHelpViewerFailed, kAboutFailed, kCannotCreate}) {

@@ -12,8 +12,7 @@
 //   user keys <key>...          real key presses: Tab S-Tab Return Space Up Down A-f A-h ...
 //   user box <ms> | answer <Yes|No|OK> | owner   the open message box: text, icon, buttons;
 //                               press one; has it an owner window?
-//   user count <class> | front  how many visible top-level windows of the class there are;
-//                               the foreground window's class, "app" after it with a button
+//   user count <class> | front  visible top-level windows of the class; the foreground's class
 //   user at <name> | layout     a control's rectangle on screen; every control in its place?
 //   user cycles <n>             Apply, Yes and OK n times; handles and working set after 10
 //                               and n, then the GDI objects at both

@@ -99,9 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // the extension blocks are read too.
     std::vector<std::uint8_t> edid = in.ConsumeRemainingBytes<std::uint8_t>();
     if (edid.size() >= 128) {
-        const std::uint8_t header[] = {0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0};
-        std::copy(std::begin(header), std::end(header), edid.begin());
-        edid[18] = 1;
+        std::copy_n(fake::Edid(3, 0, 0, 0).begin(), 20, edid.begin());  // header and version
         for (std::size_t b = 0; b + 128 <= edid.size(); b += 128) edid = fake::Checksummed(edid, b);
     }
     ParseEdid(edid);
