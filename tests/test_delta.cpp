@@ -141,9 +141,8 @@ TEST_CASE("the monitor's range from its EDID") {
     CHECK(listed.find(" 480@60:31 480@75:38 600@72:48 768@60:48 768@75:60 155@60") == 0);
 }
 
-// A row raised from 60 Hz on a monitor of these maxima whose EDID has these bytes set:
-// trusted are the modes it lists with a timing inside its range, in the base block and in
-// CTA-861 extensions; otherwise DMT's timing decides, or for other modes the estimate.
+// A row raised from 60 Hz on a monitor of these maxima whose EDID has these bytes set: a mode
+// it lists inside its range is trusted; else DMT's timing decides, or for other modes the estimate.
 TEST_CASE("which raised rates the monitor is warned of") {
     using Bytes = std::vector<std::pair<std::size_t, int>>;
     // A detailed timing at byte at: the clock in 10 kHz, sizes and blankings, flags.
@@ -168,6 +167,7 @@ TEST_CASE("which raised rates the monitor is warned of") {
         {"1280 x 1024 at 75 established", 85, 70, {{36, 0x01}}, 13, "75", true},
         {"the same inside 80 kHz", 85, 80, {{36, 0x01}}, 13, "75", false},
         {"1024 x 768 at 75 established, 61 Hz at most", 61, 80, {{36, 0x02}}, 9, "75", true},
+        {"the same, 76 Hz at most", 76, 61, {{36, 0x02}}, 9, "75", false},
         {"listed, but at another rate", 85, 80, {{36, 0x01}}, 13, "85", true},
         {"800 x 600 at 72 unlisted: DMT's 48.077 kHz", 85, 46, {}, 8, "72", true},
         {"the same, 48 kHz", 85, 48, {}, 8, "72", false},
