@@ -186,6 +186,7 @@ TEST_CASE("which raised rates the monitor is warned of") {
         {"CTA, VIC 63 on a 100 Hz monitor", 100, 136, cta(2, 6, 63), 17, "120", true},
         {"CTA, VIC 64, 112.5 kHz", 100, 113, cta(2, 6, 64), 17, "100", false},
         {"CTA, three extensions counted, one held", 120, 136, cta(2, 6, 63, 3), 17, "120", false},
+        {"CTA, held but not counted", 120, 136, cta(2, 6, 63, 0), 17, "120", true},
         {"CTA, a wrong checksum", 120, 136, cta(2, 6, 63, 1, 1), 17, "120", true},
         {"CTA, an offset past the block", 120, 136, cta(2, 200, 63), 17, "120", true},
         {"DisplayID, skipped", 120, 136, cta(0x70, 6, 63), 17, "120", true},
