@@ -155,11 +155,11 @@ TEST_CASE("which raised rates the monitor is warned of") {
     const auto sxga = [&](int clock, int flags) {
         return detailed(90, clock, 1280, 160, 1024, 30, flags);
     };
-    // A CTA-861 extension, counted so: its tag, the offset in byte 2, one video data block,
-    // and its checksum byte when not left to be computed.
-    const auto cta = [](int tag, int offset, int svd, int count = 1, int checksum = 0) {
-        return Bytes{{126, count}, {128, tag}, {129, 3},       {130, offset},
-                     {132, 0x41},  {133, svd}, {255, checksum}};
+    // A CTA-861 extension, counted so: its tag, the offset in byte 2, a video data block of
+    // this descriptor and this length, and its checksum byte when not left to be computed.
+    const auto cta = [](int tag, int offset, int svd, int count = 1, int sum = 0, int n = 1) {
+        return Bytes{{126, count},    {128, tag}, {129, 3},  {130, offset},
+                     {132, 0x40 | n}, {133, svd}, {255, sum}};
     };
     Bytes fhd75 = cta(2, 4, 0);  // 1920 x 1080 at 75 Hz, 83.3 kHz, as its first detailed timing
     for (const auto& b : detailed(132, 17332, 1920, 160, 1080, 31, 0x18)) fhd75.push_back(b);
@@ -189,6 +189,7 @@ TEST_CASE("which raised rates the monitor is warned of") {
         {"CTA, held but not counted", 120, 136, cta(2, 6, 63, 0), 17, "120", true},
         {"CTA, a wrong checksum", 120, 136, cta(2, 6, 63, 1, 1), 17, "120", true},
         {"CTA, an offset past the block", 120, 136, cta(2, 200, 63), 17, "120", true},
+        {"CTA, a data block past the offset", 120, 136, cta(2, 6, 63, 1, 0, 5), 17, "120", true},
         {"DisplayID, skipped", 120, 136, cta(0x70, 6, 63), 17, "120", true},
     };
     for (const auto& [what, maxV, maxH, bytes, row, rate, warned] : cases) {

@@ -98,11 +98,13 @@ void AddShortVideo(std::uint8_t svd, std::vector<ListedMode>& listed) {
 void AddCtaModes(const std::uint8_t* b, std::vector<ListedMode>& listed) {
     const std::size_t end = b[2];
     if (b[0] != kCtaTag || !SumsToZero(b) || end >= kBlock) return;
-    for (std::size_t at = 4; at < end; at += 1 + (b[at] & 0x1F)) {
-        const std::size_t next = at + 1 + (b[at] & 0x1F);
+    for (std::size_t at = 4, next = 0; at < end; at = next) {
+        next = at + 1 + (b[at] & 0x1F);  // a header byte: tag and length
         if (next > end) break;
-        if (b[at] >> 5 != kVideoDataBlock) continue;
-        std::for_each(b + at + 1, b + next, [&](std::uint8_t svd) { AddShortVideo(svd, listed); });
+        if (b[at] >> 5 == kVideoDataBlock) {
+            std::for_each(b + at + 1, b + next,
+                          [&](std::uint8_t svd) { AddShortVideo(svd, listed); });
+        }
     }
     for (std::size_t at = end; at >= 4 && at + kDescriptorSize < kBlock && (b[at] | b[at + 1]) != 0;
          at += kDescriptorSize) {
